@@ -1,0 +1,227 @@
+#include "app/ChangeFnt.h"
+
+#include "app/app_state.h"
+#include "app/Dialogs.h"
+#include "app/GreenBox.h"
+#include "app/HelpViewer.h"
+#include "app/personal_settings.h"
+#include "app/SettingsStore.h"
+#include "app/ui_text.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace fiscalia {
+
+CurrencySymbolBox::CurrencySymbolBox(AppState& state, Dialogs& dialogs, QWidget* parent)
+    : QLineEdit(parent), state_(state), dialogs_(dialogs)
+{
+    setAcceptDrops(false);
+    makeGreen(this);
+}
+
+void CurrencySymbolBox::typeCharacter(QChar c)
+{
+    if (c == QLatin1Char('"')) {
+        dialogs_.beep();
+        return;
+    }
+    if (state_.EditFlag == 0) {
+        clear();
+        state_.EditFlag = 1;
+    }
+    if (c.unicode() == 8)
+        backspace();
+    else
+        insert(QString(c));
+}
+
+void CurrencySymbolBox::typeText(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            break;
+        typeCharacter(c);
+    }
+}
+
+void CurrencySymbolBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        typeText(QApplication::clipboard()->text());
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (next)
+            next->setFocus(Qt::TabFocusReason);
+        return;
+    case Qt::Key_Backspace:
+        typeCharacter(QChar(8));
+        return;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint() || (event->modifiers() & Qt::ControlModifier)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    for (const QChar c : text)
+        typeCharacter(c);
+}
+
+void CurrencySymbolBox::mousePressEvent(QMouseEvent* event)
+{
+    // Clicking into the box starts a new symbol.
+    clear();
+    state_.EditFlag = 1;
+    QLineEdit::mousePressEvent(event);
+}
+
+void CurrencySymbolBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::ActiveWindowFocusReason
+        && event->reason() != Qt::PopupFocusReason)
+        state_.EditFlag = 0;
+}
+
+void CurrencySymbolBox::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
+    if (state_.EditFlag == 1) {
+        setText(qs(fitCurrencySymbol(ss(text()))));
+        state_.EditFlag = 0;
+    }
+}
+
+NameBox::NameBox(AppState& state, QWidget* parent) : QLineEdit(parent), state_(state)
+{
+    setAcceptDrops(false);
+    makeGreen(this);
+}
+
+void NameBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (next)
+            next->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        QString pasted = QApplication::clipboard()->text();
+        pasted = pasted.left(pasted.indexOf(QLatin1Char('\n')));
+        insert(pasted.remove(QLatin1Char('"')).remove(QLatin1Char('\r')));
+        return;
+    }
+    if (event->text() == QLatin1String("\""))
+        return;
+    QLineEdit::keyPressEvent(event);
+}
+
+void NameBox::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    state_.UserName = ss(text());
+}
+
+ChangeFnt::ChangeFnt(AppState& state, Dialogs& dialogs, const SettingsStore& store, QWidget* parent)
+    : QDialog(parent), state_(state), store_(store)
+{
+    setObjectName(QStringLiteral("ChangeFnt"));
+    setWindowTitle(QStringLiteral("Personalize"));
+    setHelpContext(this, HelpTopic::Settings);
+
+    name_ = new NameBox(state, this);
+    name_->setObjectName(QStringLiteral("InMyName"));
+    name_->setText(qs(state.UserName));
+    name_->setMinimumWidth(name_->fontMetrics().averageCharWidth() * 32);
+    auto* nameLabel = new QLabel(QStringLiteral("Type in your name"), this);
+    nameLabel->setObjectName(QStringLiteral("Label3"));
+    nameLabel->setBuddy(name_);
+
+    currency_ = new CurrencySymbolBox(state, dialogs, this);
+    currency_->setObjectName(QStringLiteral("InCurrency"));
+    currency_->setText(qs(state.CurrencySymbol));
+    currency_->setFixedWidth(currency_->fontMetrics().averageCharWidth() * 6 + 12);
+    currency_->setAlignment(Qt::AlignRight);
+    auto* currencyLabel = new QLabel(QStringLiteral("  Change Currency Symbol."), this);
+    currencyLabel->setObjectName(QStringLiteral("Label2"));
+    currencyLabel->setBuddy(currency_);
+
+    auto* fonts = new QGroupBox(QStringLiteral("Change Printer Font"), this);
+    auto* fontLayout = new QVBoxLayout(fonts);
+    auto* group = new QButtonGroup(this);
+    static constexpr const char* FontCaptions[] = {"Standard Printer Font", "Courier New 10 point font",
+                                                   "Courier New 11 point font", "Courier New 12 point font"};
+    for (int i = 0; i < 4; ++i) {
+        auto* option = new QRadioButton(QString::fromLatin1(FontCaptions[i]), fonts);
+        option->setObjectName(QStringLiteral("PtrFt%1").arg(i));
+        option->setChecked(i == state.PrintFontChoice);
+        group->addButton(option, i);
+        fontLayout->addWidget(option);
+    }
+    connect(group, &QButtonGroup::idClicked, this, [this](int id) { state_.PrintFontChoice = id; });
+
+    auto* exit = new QPushButton(QStringLiteral("E&xit to Menu"), this);
+    exit->setObjectName(QStringLiteral("ExitFonts"));
+    exit->setAutoDefault(false);
+    connect(exit, &QPushButton::clicked, this, &QDialog::accept);
+
+    currency_->next = name_;
+    name_->next = exit;
+
+    auto* form = new QFormLayout;
+    form->addRow(nameLabel, name_);
+    form->addRow(currencyLabel, currency_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(exit);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(fonts);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    state_.EditFlag = 0;
+    name_->setFocus();
+}
+
+void ChangeFnt::exitToMenu()
+{
+    if (exited_)
+        return;
+    exited_ = true;
+    // The boxes store what they hold, as leaving them would.
+    state_.UserName = ss(name_->text());
+    if (state_.EditFlag == 1)
+        currency_->setText(qs(fitCurrencySymbol(ss(currency_->text()))));
+    state_.EditFlag = 0;
+    state_.CurrencySymbol = ss(currency_->text().trimmed());
+    if (state_.CurrencySymbol.empty())
+        state_.CurrencySymbol = "$"; // as the next start would read it
+    saved_ = store_.save({state_.CurrencySymbol, state_.PrintFontChoice, state_.UserName});
+}
+
+void ChangeFnt::done(int result)
+{
+    // Every way out (the button, Escape, the window's close box) keeps the
+    // settings, as the only way out of the original window did.
+    exitToMenu();
+    QDialog::done(result);
+}
+
+} // namespace fiscalia

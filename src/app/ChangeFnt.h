@@ -1,0 +1,75 @@
+#pragma once
+#include <QDialog>
+#include <QLineEdit>
+
+class QRadioButton;
+class QPushButton;
+
+namespace fiscalia {
+
+struct AppState;
+class Dialogs;
+class SettingsStore;
+
+// The currency box of the settings window: clicking into it or the first key
+// empties it; Enter moves on; leaving it fits the text to 2 characters.
+class CurrencySymbolBox : public QLineEdit {
+    Q_OBJECT
+public:
+    CurrencySymbolBox(AppState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    QWidget* next = nullptr;
+    void typeText(const QString& text);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void typeCharacter(QChar c);
+    AppState& state_;
+    Dialogs& dialogs_;
+};
+
+// The name box: double quotes are refused, Enter moves on, leaving the box
+// stores the name.
+class NameBox : public QLineEdit {
+    Q_OBJECT
+public:
+    NameBox(AppState& state, QWidget* parent = nullptr);
+    QWidget* next = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    AppState& state_;
+};
+
+// The settings window "Personalize": the user's name, the currency symbol and
+// the printer font. Leaving it by "E&xit to Menu" (or by closing it) keeps
+// the values and writes Personal.fsc.
+class ChangeFnt : public QDialog {
+    Q_OBJECT
+public:
+    ChangeFnt(AppState& state, Dialogs& dialogs, const SettingsStore& store, QWidget* parent = nullptr);
+
+    // True when the settings file was written on exit.
+    bool saved() const { return saved_; }
+
+    void done(int result) override;
+
+private:
+    void exitToMenu();
+
+    AppState& state_;
+    const SettingsStore& store_;
+    CurrencySymbolBox* currency_;
+    NameBox* name_;
+    bool saved_ = false;
+    bool exited_ = false;
+};
+
+} // namespace fiscalia

@@ -1,0 +1,210 @@
+#include "app/Grid.h"
+
+#include "app/placement.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPalette>
+
+namespace fiscalia {
+
+GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent)
+{
+    cells_.resize(1);
+    alignments_.resize(1, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void GridModel::resize(int rows, int cols)
+{
+    rows = std::max(rows, 1);
+    cols = std::max(cols, 1);
+    if (rows == rows_ && cols == cols_)
+        return;
+    beginResetModel();
+    std::vector<QString> cells(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
+    for (int r = 0; r < std::min(rows, rows_); ++r)
+        for (int c = 0; c < std::min(cols, cols_); ++c)
+            cells[static_cast<std::size_t>(r * cols + c)] = std::move(cells_[static_cast<std::size_t>(r * cols_ + c)]);
+    cells_ = std::move(cells);
+    alignments_.resize(static_cast<std::size_t>(cols), Qt::AlignRight | Qt::AlignVCenter);
+    rows_ = rows;
+    cols_ = cols;
+    endResetModel();
+}
+
+QString GridModel::cell(int row, int col) const
+{
+    return inRange(row, col) ? cells_[static_cast<std::size_t>(row * cols_ + col)] : QString();
+}
+
+void GridModel::setCell(int row, int col, const QString& text)
+{
+    if (!inRange(row, col))
+        return;
+    cells_[static_cast<std::size_t>(row * cols_ + col)] = text;
+    if (row == 0)
+        emit headerDataChanged(Qt::Horizontal, col, col);
+    else
+        emit dataChanged(index(row - 1, col), index(row - 1, col));
+}
+
+void GridModel::fill(int row1, int col1, int row2, int col2, const QString& text)
+{
+    row1 = std::max(row1, 0);
+    col1 = std::max(col1, 0);
+    row2 = std::min(row2, rows_ - 1);
+    col2 = std::min(col2, cols_ - 1);
+    if (row1 > row2 || col1 > col2)
+        return;
+    for (int r = row1; r <= row2; ++r)
+        for (int c = col1; c <= col2; ++c)
+            cells_[static_cast<std::size_t>(r * cols_ + c)] = text;
+    if (row1 == 0)
+        emit headerDataChanged(Qt::Horizontal, col1, col2);
+    if (row2 >= 1)
+        emit dataChanged(index(std::max(row1, 1) - 1, col1), index(row2 - 1, col2));
+}
+
+void GridModel::setDataRows(int rows, const std::vector<QString>& cells)
+{
+    beginResetModel();
+    rows_ = std::max(rows, 1);
+    cells_.resize(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(cols_));
+    const std::size_t heading = static_cast<std::size_t>(cols_);
+    std::fill(cells_.begin() + static_cast<std::ptrdiff_t>(heading), cells_.end(), QString());
+    const std::size_t count = std::min(cells.size(), cells_.size() - heading);
+    std::copy(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(count),
+              cells_.begin() + static_cast<std::ptrdiff_t>(heading));
+    endResetModel();
+}
+
+void GridModel::setAlignment(int col, Qt::Alignment alignment)
+{
+    if (col < 0 || col >= cols_)
+        return;
+    alignments_[static_cast<std::size_t>(col)] = alignment;
+    if (rows_ > 1)
+        emit dataChanged(index(0, col), index(rows_ - 2, col), {Qt::TextAlignmentRole});
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : rows_ - 1;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : cols_;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || !inRange(index.row() + 1, index.column()))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return cells_[static_cast<std::size_t>((index.row() + 1) * cols_ + index.column())];
+    case Qt::TextAlignmentRole:
+        return QVariant(int(alignments_[static_cast<std::size_t>(index.column())]));
+    case Qt::BackgroundRole:
+        if (index.column() == 0)
+            return QPalette().button();
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= cols_)
+        return {};
+    if (role == Qt::DisplayRole)
+        return cells_[static_cast<std::size_t>(section)];
+    if (role == Qt::TextAlignmentRole)
+        return QVariant(int(Qt::AlignCenter | Qt::TextWordWrap));
+    return {};
+}
+
+Grid::Grid(QWidget* parent) : QTableView(parent)
+{
+    setModel(&model_);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(twipsToPixels(255) + 2);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        emit cellClicked(index.row() + 1, index.column());
+    });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex&) {
+                if (current.isValid())
+                    emit currentCellChanged(current.row() + 1, current.column());
+            });
+}
+
+void Grid::setRows(int rows)
+{
+    model_.resize(rows, model_.gridCols());
+}
+
+void Grid::setCols(int cols)
+{
+    model_.resize(model_.gridRows(), cols);
+}
+
+void Grid::setColWidthTwips(int col, int twips)
+{
+    setColumnWidth(col, twipsToPixels(twips));
+}
+
+void Grid::setRowHeightTwips(int twips)
+{
+    verticalHeader()->setDefaultSectionSize(twipsToPixels(twips));
+}
+
+void Grid::setHeadingHeightTwips(int twips)
+{
+    horizontalHeader()->setFixedHeight(twipsToPixels(twips));
+}
+
+void Grid::clearData()
+{
+    model_.fill(1, 0, model_.gridRows() - 1, model_.gridCols() - 1, QString());
+}
+
+int Grid::currentRow() const
+{
+    const QModelIndex index = currentIndex();
+    return index.isValid() ? index.row() + 1 : 0;
+}
+
+int Grid::currentCol() const
+{
+    const QModelIndex index = currentIndex();
+    return index.isValid() ? index.column() : 0;
+}
+
+void Grid::setCurrentCell(int row, int col)
+{
+    const QModelIndex index = model_.index(row - 1, col);
+    if (index.isValid())
+        setCurrentIndex(index);
+}
+
+void Grid::keyPressEvent(QKeyEvent* event)
+{
+    if (keyHandler && keyHandler(event))
+        return;
+    QTableView::keyPressEvent(event);
+}
+
+} // namespace fiscalia

@@ -1,0 +1,272 @@
+#include "app/MDIContainer.h"
+
+#include "app/app_state.h"
+#include "app/ChangeFnt.h"
+#include "app/HelpViewer.h"
+#include "app/MenuMain.h"
+#include "app/QtDialogs.h"
+#include "app/SettingsStore.h"
+#include "app/ToolWindow.h"
+#include "app/ui_text.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+namespace fiscalia {
+
+namespace {
+
+// A window inside the frame. It has no border of its own (the frame's
+// caption names it) and closes only when the program closes it.
+class FrameChild : public QMdiSubWindow {
+public:
+    explicit FrameChild(QWidget* parent) : QMdiSubWindow(parent, Qt::FramelessWindowHint)
+    {
+        setSystemMenu(nullptr);
+        setOption(QMdiSubWindow::RubberBandMove, false);
+    }
+    void closeForGood()
+    {
+        closing_ = true;
+        close();
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (!closing_) {
+            event->ignore(); // Ctrl+F4 and the like must not unload a window
+            return;
+        }
+        QMdiSubWindow::closeEvent(event);
+    }
+
+private:
+    bool closing_ = false;
+};
+
+} // namespace
+
+MDIContainer::MDIContainer(StartOptions options)
+    : state_(std::make_unique<AppState>()), options_(std::move(options))
+{
+    setObjectName(QStringLiteral("MDIContainer"));
+    if (options_.dialogs) {
+        dialogs_ = options_.dialogs;
+    } else {
+        ownDialogs_ = std::make_unique<QtDialogs>(*state_, this);
+        dialogs_ = ownDialogs_.get();
+    }
+    store_ = std::make_unique<SettingsStore>(options_.programDir, options_.configDir);
+    state_->Symbols = localeNumberSymbols();
+
+    area_ = new QMdiArea(this);
+    area_->setObjectName(QStringLiteral("FrameArea"));
+    area_->setBackground(QColor(0x5f, 0x7f, 0x9f));
+    // Windows stand a little above and left of the area's corner so that
+    // their edges meet the frame; that must not bring up scroll bars.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setCentralWidget(area_);
+    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        if (sub)
+            placeWindow(sub);
+    });
+
+    // Loading the Menu window: caption, the program's folder, the settings,
+    // today's date; then the Menu is shown.
+    menu_ = new MenuMain(*state_);
+    setFrameCaption(QStringLiteral(" Fiscalia Menu"));
+    if (options_.changeDirectory)
+        QDir::setCurrent(options_.programDir); // a failure leaves the current folder
+    loadSettings();
+    menu_->showUserName();
+    state_->TodayText = ss(toShortDate(QDate::currentDate()));
+
+    auto* menuWindow = new FrameChild(area_);
+    menuWindow->setWidget(menu_);
+    area_->addSubWindow(menuWindow);
+    menuWindow_ = menuWindow;
+    connect(menu_, &MenuMain::toolRequested, this, &MDIContainer::openTool);
+    connect(menu_, &MenuMain::settingsRequested, this, &MDIContainer::openSettings);
+    connect(menu_, &MenuMain::helpRequested, this, &MDIContainer::openHelp);
+    connect(menu_, &MenuMain::exitRequested, this, &QWidget::close);
+    showMenu();
+
+    move(0, 0);
+    resize(twipsToPixels(FrameStartWidth), twipsToPixels(FrameStartHeight));
+    setMinimumSize(320, 240);
+
+    qApp->installEventFilter(this);
+}
+
+MDIContainer::~MDIContainer()
+{
+    qApp->removeEventFilter(this);
+}
+
+void MDIContainer::loadSettings()
+{
+    PersonalSettings settings;
+    settings.currencySymbol.clear();
+    if (!store_->load(settings))
+        state_->PageLines = 53;
+    state_->CurrencySymbol = settings.currencySymbol.empty() ? "$" : settings.currencySymbol;
+    state_->PrintFontChoice = settings.printFontChoice;
+    state_->UserName = settings.userName;
+}
+
+ToolWindow* MDIContainer::activeTool() const
+{
+    for (QMdiSubWindow* sub : area_->subWindowList()) {
+        if (auto* tool = qobject_cast<ToolWindow*>(sub->widget()); tool && sub->isVisible())
+            return tool;
+    }
+    return nullptr;
+}
+
+void MDIContainer::openTool(Tool tool)
+{
+    hideWindow(menu_);
+    ToolWindow* window = createToolWindow(tool, ToolContext{*state_, *dialogs_, *this});
+    showWindow(window);
+}
+
+void MDIContainer::openSettings()
+{
+    hideWindow(menu_);
+    setFrameCaption(QStringLiteral(" Personalize"));
+    ChangeFnt settings(*state_, *dialogs_, *store_, this);
+    dialogs_->runModal(settings, DialogPlace::Settings);
+    menu_->showUserName();
+    setFrameCaption(QStringLiteral(" Fiscalia Menu"));
+    showMenu();
+}
+
+void MDIContainer::setFrameCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+QMdiSubWindow* MDIContainer::subWindowOf(QWidget* window) const
+{
+    for (QWidget* w = window; w; w = w->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w))
+            return sub;
+    return nullptr;
+}
+
+void MDIContainer::showWindow(QWidget* window)
+{
+    QMdiSubWindow* sub = subWindowOf(window);
+    if (!sub) {
+        auto* child = new FrameChild(area_);
+        child->setWidget(window);
+        area_->addSubWindow(child);
+        sub = child;
+    }
+    // A window covers at least the frame's area at its start size.
+    const QSize least(twipsToPixels(FrameStartWidth + 40), twipsToPixels(FrameStartHeight + 30));
+    sub->resize(window->sizeHint().expandedTo(window->minimumSizeHint()).expandedTo(least));
+    sub->show();
+    area_->setActiveSubWindow(sub);
+    placeWindow(sub);
+    window->setFocus();
+    if (QWidget* first = window->focusWidget())
+        first->setFocus();
+}
+
+void MDIContainer::hideWindow(QWidget* window)
+{
+    if (QMdiSubWindow* sub = subWindowOf(window))
+        sub->hide();
+}
+
+void MDIContainer::unloadWindow(QWidget* window)
+{
+    if (auto* sub = dynamic_cast<FrameChild*>(subWindowOf(window)))
+        sub->closeForGood(); // deleted, with its window, once the event is done
+}
+
+void MDIContainer::showMenu()
+{
+    showWindow(menu_);
+    menu_->button(QStringLiteral("Canadian"))->setFocus();
+}
+
+void MDIContainer::placeWindow(QMdiSubWindow* sub)
+{
+    const TwipsPoint place = sub == menuWindow_ ? menuWindowPlace(state_->FrameSize)
+                                                : toolWindowPlace(state_->FrameSize);
+    sub->move(twipsToPixels(place.left), twipsToPixels(place.top));
+}
+
+void MDIContainer::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    state_->FrameSize = frameSizeFor(frameGeometry().height() * TwipsPerPixel);
+    if (QMdiSubWindow* active = area_->activeSubWindow())
+        placeWindow(active);
+}
+
+QString MDIContainer::programFile(const QString& name) const
+{
+    // Relative names are taken from the current folder, which start-up made
+    // the program's folder; the program's folder itself is the fallback.
+    const QString current = QDir::current().filePath(name);
+    if (QFileInfo::exists(current))
+        return current;
+    return QDir(options_.programDir).filePath(name);
+}
+
+void MDIContainer::openHelp(const QString& fileName, int context)
+{
+    const QString path = programFile(fileName);
+    if (!QFileInfo::exists(path)) {
+        dialogs_->notice(tr("The help file %1 was not found in the program's folder (%2).")
+                             .arg(fileName, QDir::toNativeSeparators(options_.programDir)));
+        return;
+    }
+    // Over a modal window the help opens as that window's own child, so it
+    // can be read and closed while the modal window waits.
+    QWidget* modal = QApplication::activeModalWidget();
+    HelpViewer* viewer = nullptr;
+    if (modal) {
+        viewer = new HelpViewer(modal);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        if (!helpViewer_)
+            helpViewer_ = new HelpViewer(this);
+        viewer = helpViewer_;
+    }
+    if (!viewer->openAt(path, context)) {
+        dialogs_->notice(tr("The help file %1 could not be read.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+}
+
+bool MDIContainer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1
+        && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->window() == this || widget->window() == QApplication::activeModalWidget()) {
+            QWidget* focus = QApplication::focusWidget();
+            openHelp(QString::fromLatin1(ApplicationHelpFile), helpContextOf(focus ? focus : widget));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace fiscalia

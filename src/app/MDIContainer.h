@@ -1,0 +1,79 @@
+#pragma once
+#include "app/Shell.h"
+#include "app/ToolFactory.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace fiscalia {
+
+struct AppState;
+class HelpViewer;
+class MenuMain;
+class SettingsStore;
+class ToolWindow;
+
+// Where the program keeps its files, and how it shows modal windows.
+struct StartOptions {
+    QString programDir;          // the program's folder: help files, Personal.fsc
+    QString configDir;           // the user's configuration folder
+    Dialogs* dialogs = nullptr;  // null: the program's real modal windows
+    bool changeDirectory = true; // make the program's folder the current one
+};
+
+// The frame window: it owns the program-wide state, holds the Menu and the
+// tool windows, places them by its size and ends the program when closed.
+class MDIContainer : public QMainWindow, public Shell {
+    Q_OBJECT
+public:
+    explicit MDIContainer(StartOptions options);
+    ~MDIContainer() override;
+
+    AppState& state() { return *state_; }
+    Dialogs& dialogs() { return *dialogs_; }
+    MenuMain* menu() const { return menu_; }
+    QMdiArea* area() const { return area_; }
+    const SettingsStore& settingsStore() const { return *store_; }
+    // The tool window in use, if any.
+    ToolWindow* activeTool() const;
+    HelpViewer* helpViewer() const { return helpViewer_; }
+
+    // The Menu's actions.
+    void openTool(Tool tool);
+    void openSettings();
+
+    // Shell
+    void setFrameCaption(const QString& caption) override;
+    void showWindow(QWidget* window) override;
+    void hideWindow(QWidget* window) override;
+    void unloadWindow(QWidget* window) override;
+    void showMenu() override;
+    void openHelp(const QString& fileName, int context) override;
+    QWidget* frameWidget() override { return this; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void loadSettings();
+    QMdiSubWindow* subWindowOf(QWidget* window) const;
+    void placeWindow(QMdiSubWindow* sub);
+    QString programFile(const QString& name) const;
+
+    std::unique_ptr<AppState> state_;
+    std::unique_ptr<Dialogs> ownDialogs_;
+    Dialogs* dialogs_ = nullptr;
+    std::unique_ptr<SettingsStore> store_;
+    StartOptions options_;
+    QMdiArea* area_ = nullptr;
+    MenuMain* menu_ = nullptr;
+    QMdiSubWindow* menuWindow_ = nullptr;
+    HelpViewer* helpViewer_ = nullptr;
+};
+
+} // namespace fiscalia

@@ -1,0 +1,29 @@
+#pragma once
+#include "app/Dialogs.h"
+
+class QWidget;
+
+namespace fiscalia {
+
+struct AppState;
+
+// The program's own modal windows, placed at their offsets from the frame.
+class QtDialogs : public Dialogs {
+public:
+    QtDialogs(AppState& state, QWidget* frame);
+
+    void message(int number) override;
+    void notice(const QString& text) override;
+    bool question(int number) override;
+    void beep() override;
+    int runModal(QDialog& dialog, DialogPlace place) override;
+
+private:
+    AppState& state_;
+    QWidget* frame_;
+};
+
+// Moves a dialog to the frame's corner plus its offset for the frame's size.
+void placeDialog(QWidget& dialog, const QWidget* frame, DialogPlace place, int frameSize);
+
+} // namespace fiscalia

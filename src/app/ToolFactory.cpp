@@ -1,0 +1,35 @@
+#include "app/ToolFactory.h"
+
+#include "app/HelpViewer.h"
+#include "app/ToolWindow.h"
+
+namespace fiscalia {
+
+ToolWindow* createToolWindow(Tool tool, const ToolContext& context)
+{
+    auto placeholder = [&](const char* caption, const char* name, int help) -> ToolWindow* {
+        return new PlaceholderTool(context, QString::fromLatin1(caption), QString::fromLatin1(name), help);
+    };
+    switch (tool) {
+    case Tool::Mortgage: return placeholder("Mortgage Tables", "Mortgage Tables", HelpTopic::Mortgage);
+    case Tool::Loan: return placeholder("Personal Loan Tables", "Personal Loan Tables", HelpTopic::Loan);
+    case Tool::Savings:
+        return placeholder(" Investment Growth Calculations", "Planning your Savings", HelpTopic::Savings);
+    case Tool::SavingsComparisons:
+        return placeholder(" Investment Growth Comparisons", "Savings Comparisons", HelpTopic::SavingsComparisons);
+    case Tool::Plan401K:
+        return placeholder(" 401(k) Investment Growth Calculations", "Planning your 401(k)", HelpTopic::Plan401K);
+    case Tool::Retirement:
+        return placeholder(" Retirement Calculations", "Planning your Retirement", HelpTopic::Retirement);
+    case Tool::CapitalRequired:
+        return placeholder(" Capital Required", "Amount of Capital Required", HelpTopic::CapitalRequired);
+    case Tool::CompoundGrowth:
+        return placeholder(" Find Annual Compound Growth", "Find Annual Compound Growth", HelpTopic::CompoundGrowth);
+    case Tool::NetWorth: return placeholder(" Net Worth", "Net Worth", HelpTopic::NetWorth);
+    case Tool::InvestmentManager:
+        return placeholder(" Investment Management Menu", "Investment Manager", HelpTopic::InvestmentManager);
+    }
+    return nullptr;
+}
+
+} // namespace fiscalia

@@ -1,0 +1,42 @@
+#pragma once
+#include "app/Shell.h"
+
+#include <QWidget>
+
+namespace fiscalia {
+
+// The common part of every tool window: its frame caption, its help topic,
+// and the common exit to the Menu.
+class ToolWindow : public QWidget {
+    Q_OBJECT
+public:
+    ToolWindow(const ToolContext& context, QString caption, int helpContext, QWidget* parent = nullptr);
+
+    const QString& caption() const { return caption_; }
+    // "E&xit to Menu": frees the tool's results, resets ToolMode,
+    // ResultsReady and GraphKind, restores the frame caption, unloads this
+    // window and shows the Menu.
+    void exitToMenu();
+
+protected:
+    // The tool frees its own result tables here.
+    virtual void releaseResults() {}
+
+    AppState& state_;
+    Dialogs& dialogs_;
+    Shell& shell_;
+
+private:
+    QString caption_;
+};
+
+// The window of a tool that is not built yet: its caption, a line that says
+// so, and a working exit.
+class PlaceholderTool : public ToolWindow {
+    Q_OBJECT
+public:
+    PlaceholderTool(const ToolContext& context, const QString& caption, const QString& toolName,
+                    int helpContext);
+};
+
+} // namespace fiscalia

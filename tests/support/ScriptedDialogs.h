@@ -1,0 +1,40 @@
+#pragma once
+#include "app/Dialogs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <vector>
+
+class QDialog;
+
+namespace fiscalia::test {
+
+// The dialogs of the tests: records every message, notice, question and beep
+// and never waits. Questions take their replies from a queue (No when it is
+// empty); the program's own modal windows run a script registered by their
+// object name, or are closed at once.
+class ScriptedDialogs : public Dialogs {
+public:
+    void message(int number) override;
+    void notice(const QString& text) override;
+    bool question(int number) override;
+    void beep() override;
+    int runModal(QDialog& dialog, DialogPlace place) override;
+
+    std::vector<int> messages;
+    QStringList notices;
+    std::vector<int> questions;
+    std::deque<bool> replies;
+    int beeps = 0;
+    std::vector<DialogPlace> modalPlaces;
+    // A script gets the dialog shown (not modal) and should close it.
+    std::map<QString, std::function<void(QDialog&)>> scripts;
+
+    void clear();
+};
+
+} // namespace fiscalia::test
