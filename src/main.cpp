@@ -38,5 +38,6 @@ int main(int argc, char* argv[])
     options.configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     fiscalia::MDIContainer frame(options);
     frame.show();
+    frame.activateWindow();
     return QApplication::exec();
 }

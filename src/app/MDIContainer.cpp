@@ -32,24 +32,12 @@ public:
         setSystemMenu(nullptr);
         setOption(QMdiSubWindow::RubberBandMove, false);
     }
-    void closeForGood()
-    {
-        closing_ = true;
-        close();
-    }
 
 protected:
     void closeEvent(QCloseEvent* event) override
     {
-        if (!closing_) {
-            event->ignore(); // Ctrl+F4 and the like must not unload a window
-            return;
-        }
-        QMdiSubWindow::closeEvent(event);
+        event->ignore(); // Ctrl+F4 and the like must not unload a window
     }
-
-private:
-    bool closing_ = false;
 };
 
 } // namespace
@@ -89,6 +77,7 @@ MDIContainer::MDIContainer(StartOptions options)
     loadSettings();
     menu_->showUserName();
     state_->TodayText = ss(toShortDate(QDate::currentDate()));
+    menu_->showToday();
 
     auto* menuWindow = new FrameChild(area_);
     menuWindow->setWidget(menu_);
@@ -191,8 +180,13 @@ void MDIContainer::hideWindow(QWidget* window)
 
 void MDIContainer::unloadWindow(QWidget* window)
 {
-    if (auto* sub = dynamic_cast<FrameChild*>(subWindowOf(window)))
-        sub->closeForGood(); // deleted, with its window, once the event is done
+    if (auto* sub = dynamic_cast<FrameChild*>(subWindowOf(window))) {
+        // Out of the frame at once; deleted, with its window, once the event
+        // that unloads it is done.
+        sub->hide();
+        area_->removeSubWindow(sub);
+        sub->deleteLater();
+    }
 }
 
 void MDIContainer::showMenu()

@@ -6,6 +6,7 @@
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -114,6 +115,14 @@ MenuMain::MenuMain(AppState& state, QWidget* parent) : QWidget(parent), state_(s
     layout->addSpacing(10);
     layout->addLayout(grid);
     layout->addStretch();
+    today_ = new QLabel(this);
+    today_->setObjectName(QStringLiteral("Today"));
+    auto* hint = new QLabel(tr("Press F1 in any window for help."), this);
+    auto* footer = new QHBoxLayout;
+    footer->addWidget(hint);
+    footer->addStretch();
+    footer->addWidget(today_);
+    layout->addLayout(footer);
 
     showUserName();
     button(QStringLiteral("Canadian"))->setFocus();
@@ -133,6 +142,11 @@ QPushButton* MenuMain::addButton(const char* name, const char* caption)
 QPushButton* MenuMain::button(const QString& objectName) const
 {
     return findChild<QPushButton*>(objectName);
+}
+
+void MenuMain::showToday()
+{
+    today_->setText(tr("Today: %1").arg(qs(state_.TodayText)));
 }
 
 void MenuMain::showUserName()

@@ -19,6 +19,8 @@ public:
 
     // Shows the user's name, or hides the label when there is none.
     void showUserName();
+    // Shows today's date in the footer.
+    void showToday();
     QPushButton* button(const QString& objectName) const;
 
 signals:
@@ -32,6 +34,7 @@ private:
 
     AppState& state_;
     QLabel* myName_;
+    QLabel* today_;
 };
 
 } // namespace fiscalia

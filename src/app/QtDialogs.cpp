@@ -19,12 +19,17 @@ void placeDialog(QWidget& dialog, const QWidget* frame, DialogPlace place, int f
     dialog.move(corner + QPoint(twipsToPixels(offset.left), twipsToPixels(offset.top)));
 }
 
+QString messageWindowText(int number)
+{
+    return qs(messageText(number, ss(toShortDate(QDate::currentDate()))));
+}
+
 QtDialogs::QtDialogs(AppState& state, QWidget* frame) : state_(state), frame_(frame) {}
 
 void QtDialogs::message(int number)
 {
     state_.MsgNumber = number;
-    notice(qs(messageText(number, ss(toShortDate(QDate::currentDate())))));
+    notice(messageWindowText(number));
 }
 
 void QtDialogs::notice(const QString& text)

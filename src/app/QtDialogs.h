@@ -23,6 +23,10 @@ private:
     QWidget* frame_;
 };
 
+// The text the message window shows for message N (message 30 ends in
+// today's date in the short date form).
+QString messageWindowText(int number);
+
 // Moves a dialog to the frame's corner plus its offset for the frame's size.
 void placeDialog(QWidget& dialog, const QWidget* frame, DialogPlace place, int frameSize);
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <limits>
 
 using namespace fiscalia;
@@ -16,6 +17,11 @@ struct FormatCase {
     const char* pattern;
     const char* expected;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os)
+{
+    *os << c.value << " as \"" << c.pattern << "\"";
+}
 
 class FormatPatterns : public ::testing::TestWithParam<FormatCase> {};
 

@@ -3,6 +3,7 @@
 #include "app/MDIContainer.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,27 @@ void pinTestEnvironment()
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         qWarning("window tests expect QT_QPA_PLATFORM=offscreen");
+}
+
+void pressAlt(QWidget* target, int key)
+{
+    QWidget* window = target->window();
+    QTest::keyClick(target, static_cast<Qt::Key>(key), Qt::AltModifier);
+    // A button reached by its letter goes down and clicks a moment later.
+    [[maybe_unused]] const bool released = QTest::qWaitFor([window] {
+        for (auto* button : window->findChildren<QAbstractButton*>())
+            if (button->isDown())
+                return false;
+        return true;
+    }, 2000);
+}
+
+void typeKeys(QWidget* target, const QString& text)
+{
+    for (const QChar c : text) {
+        const int key = c.unicode() < 128 ? QChar(c).toUpper().unicode() : int(Qt::Key_unknown);
+        QTest::sendKeyEvent(QTest::Click, target, static_cast<Qt::Key>(key), QString(c), Qt::NoModifier);
+    }
 }
 
 void copyHelpFiles(const QString& toDir)

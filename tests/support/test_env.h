@@ -24,6 +24,13 @@ struct TestProgram {
     std::unique_ptr<MDIContainer> frame;
 };
 
+// Presses Alt+key on a window, as a user reaches a button by its underlined
+// letter, and lets the button's click happen.
+void pressAlt(QWidget* target, int key);
+
+// Types a text of any characters into a widget, one key a character.
+void typeKeys(QWidget* target, const QString& text);
+
 // Copies the help files of the source tree into a folder.
 void copyHelpFiles(const QString& toDir);
 

@@ -1,0 +1,278 @@
+// The frame and the Menu: start-up, every Menu button, placement, help, exit.
+#include "app/app_state.h"
+#include "app/HelpViewer.h"
+#include "app/MDIContainer.h"
+#include "app/MenuMain.h"
+#include "app/ToolWindow.h"
+#include "support/ScriptedDialogs.h"
+#include "support/test_env.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTextBrowser>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+
+using namespace fiscalia;
+
+namespace {
+
+QPushButton* menuButton(MDIContainer& frame, const char* name)
+{
+    return frame.menu()->button(QString::fromLatin1(name));
+}
+
+bool menuShown(MDIContainer& frame)
+{
+    return frame.menu()->isVisibleTo(frame.area()) && frame.menu()->parentWidget()->isVisible();
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class FrameMenuTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::pinTestEnvironment(); }
+
+    void startsWithoutASettingsFile()
+    {
+        test::TestProgram program;
+        MDIContainer& frame = *program.frame;
+        QCOMPARE(frame.windowTitle(), QStringLiteral(" Fiscalia Menu"));
+        QVERIFY(menuShown(frame));
+        auto* name = frame.menu()->findChild<QLabel*>(QStringLiteral("MyName"));
+        QVERIFY(name->isHidden());
+        QCOMPARE(frame.state().CurrencySymbol, std::string("$"));
+        QCOMPARE(frame.state().PrintFontChoice, 0);
+        QCOMPARE(frame.state().PageLines, 53);
+        QVERIFY(!frame.state().TodayText.empty());
+        QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("Fiscalia"));
+    }
+
+    void startsWithTheSettingsOfTheFile()
+    {
+        test::TestProgram program(false, "\"DM\",2,\"Ann Lee\"\r\n");
+        MDIContainer& frame = *program.frame;
+        auto* name = frame.menu()->findChild<QLabel*>(QStringLiteral("MyName"));
+        QVERIFY(!name->isHidden());
+        QCOMPARE(name->text(), QStringLiteral("Ann Lee"));
+        QCOMPARE(frame.state().CurrencySymbol, std::string("DM"));
+        QCOMPARE(frame.state().PrintFontChoice, 2);
+    }
+
+    void aDamagedSettingsFileGivesTheDefaults()
+    {
+        test::TestProgram program(false, QByteArray("\x01\x02\xff,\"", 5));
+        QCOMPARE(program.frame->state().CurrencySymbol, std::string("$"));
+        QCOMPARE(program.frame->state().PrintFontChoice, 0);
+        QVERIFY(menuShown(*program.frame));
+    }
+
+    void everyToolButtonOpensItsWindowAndReturns_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("loanMode");
+        QTest::addColumn<int>("toolMode");
+        QTest::addColumn<int>("help");
+        QTest::newRow("mortgages") << "Canadian" << "Mortgage Tables" << 1 << 0 << 10;
+        QTest::newRow("loan") << "LoanPmt" << "Personal Loan Tables" << 2 << 0 << 11;
+        QTest::newRow("savings") << "Savings" << " Investment Growth Calculations" << 0 << 1 << 12;
+        QTest::newRow("comparisons") << "SavingComp" << " Investment Growth Comparisons" << 0 << 2 << 13;
+        QTest::newRow("401k") << "Plan401K" << " 401(k) Investment Growth Calculations" << 0 << 0 << 14;
+        QTest::newRow("retirement") << "Retirement" << " Retirement Calculations" << 0 << 0 << 15;
+        QTest::newRow("capital") << "HowMuch" << " Capital Required" << 0 << 0 << 16;
+        QTest::newRow("compound") << "Compound" << " Find Annual Compound Growth" << 0 << 0 << 17;
+        QTest::newRow("net worth") << "NetWorth" << " Net Worth" << 0 << 0 << 18;
+        QTest::newRow("manager") << "Manager" << " Investment Management Menu" << 0 << 0 << 19;
+    }
+
+    void everyToolButtonOpensItsWindowAndReturns()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(int, loanMode);
+        QFETCH(int, toolMode);
+        QFETCH(int, help);
+        test::TestProgram program;
+        MDIContainer& frame = *program.frame;
+        frame.menu()->button(button)->click();
+        QCOMPARE(frame.windowTitle(), caption);
+        QVERIFY(!menuShown(frame));
+        ToolWindow* tool = frame.activeTool();
+        QVERIFY(tool);
+        QCOMPARE(helpContextOf(tool), help);
+        QCOMPARE(frame.state().LoanMode, loanMode);
+        QCOMPARE(frame.state().ToolMode, toolMode);
+        QCOMPARE(frame.area()->activeSubWindow()->widget(), tool);
+
+        frame.state().ResultsReady = 5;
+        frame.state().GraphKind = 4;
+        auto* exit = tool->findChild<QPushButton*>(QStringLiteral("Exit"));
+        QVERIFY(exit);
+        QCOMPARE(exit->text(), QStringLiteral("E&xit to Menu"));
+        test::pressAlt(tool, Qt::Key_X);
+        settle();
+        QCOMPARE(frame.windowTitle(), QStringLiteral(" Fiscalia Menu"));
+        QVERIFY(menuShown(frame));
+        QVERIFY(!frame.activeTool());
+        QCOMPARE(frame.area()->subWindowList().size(), 1);
+        QCOMPARE(frame.state().ToolMode, 0);
+        QCOMPARE(frame.state().ResultsReady, 0);
+        QCOMPARE(frame.state().GraphKind, 0);
+    }
+
+    void theMenuButtonsAnswerTheirKeys()
+    {
+        test::TestProgram program;
+        MDIContainer& frame = *program.frame;
+        test::pressAlt(frame.menu(), Qt::Key_P);
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Personal Loan Tables"));
+        QCOMPARE(frame.state().LoanMode, 2);
+        frame.activeTool()->exitToMenu();
+        settle();
+        test::pressAlt(frame.menu(), Qt::Key_M);
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Mortgage Tables"));
+        QCOMPARE(frame.state().LoanMode, 1);
+    }
+
+    void allFourteenButtonsHaveTheirCaptions()
+    {
+        test::TestProgram program;
+        const QStringList expected{"&Mortgages", "&Payment on a Loan", "Planning your &Savings",
+                                   "Sa&vings Comparisons", "Planning your &401(k)", "Planning your &Retirement",
+                                   "Amount of &Capital Required", "&Find Annual Compound Growth", "&Net Worth",
+                                   "&Investment Manager", "Persona&lize Settings", "&How to Use the Program",
+                                   "How to &Get Rich and Stay Rich", "E&xit Fiscalia"};
+        QStringList captions;
+        for (auto* b : program.frame->menu()->findChildren<QPushButton*>())
+            captions << b->text();
+        for (const QString& caption : expected)
+            QVERIFY2(captions.contains(caption), qPrintable(caption));
+        QCOMPARE(captions.size(), 14);
+    }
+
+    void theFrameSizeRulePlacesTheActiveWindow()
+    {
+        test::TestProgram program;
+        MDIContainer& frame = *program.frame;
+        QCOMPARE(frame.state().FrameSize, 6810);
+        menuButton(frame, "Canadian")->click();
+        QMdiSubWindow* tool = frame.area()->activeSubWindow();
+        QCOMPARE(tool->pos(), QPoint(-3, -2));
+        frame.resize(1000, 700); // 10,500 twips high
+        QCOMPARE(frame.state().FrameSize, 8670);
+        QCOMPARE(tool->pos(), QPoint(80, 67));
+        frame.activeTool()->exitToMenu();
+        settle();
+        QCOMPARE(frame.area()->activeSubWindow()->pos(), QPoint(80, 67)); // the Menu, large frame
+        frame.resize(641, 454);
+        QCOMPARE(frame.state().FrameSize, 6810);
+        QCOMPARE(frame.area()->activeSubWindow()->pos(), QPoint(-2, -1)); // the Menu, small frame
+    }
+
+    void personalizeReturnsToTheMenuOnlyWhenTheSettingsClose()
+    {
+        test::TestProgram program;
+        MDIContainer& frame = *program.frame;
+        bool menuHiddenMeanwhile = false;
+        QString captionMeanwhile;
+        program.dialogs->scripts[QStringLiteral("ChangeFnt")] = [&](QDialog& dialog) {
+            menuHiddenMeanwhile = !menuShown(frame);
+            captionMeanwhile = frame.windowTitle();
+            auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("InMyName"));
+            name->setFocus();
+            QTest::keyClicks(name, QStringLiteral("Ann"));
+            QTest::keyClick(name, Qt::Key_Return);
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Space); // E&xit to Menu has the focus
+        };
+        test::pressAlt(frame.menu(), Qt::Key_L);
+        QVERIFY(menuHiddenMeanwhile);
+        QCOMPARE(captionMeanwhile, QStringLiteral(" Personalize"));
+        QCOMPARE(program.dialogs->modalPlaces.back(), DialogPlace::Settings);
+        QVERIFY(menuShown(frame));
+        QCOMPARE(frame.windowTitle(), QStringLiteral(" Fiscalia Menu"));
+        auto* name = frame.menu()->findChild<QLabel*>(QStringLiteral("MyName"));
+        QVERIFY(!name->isHidden());
+        QCOMPARE(name->text(), QStringLiteral("Ann"));
+    }
+
+    void theHelpButtonsOpenTheirFilesAtTheirTopics()
+    {
+        test::TestProgram program(true);
+        MDIContainer& frame = *program.frame;
+        menuButton(frame, "HowTo")->click();
+        QVERIFY(frame.helpViewer());
+        QVERIFY(frame.helpViewer()->isVisible());
+        QVERIFY(frame.helpViewer()->currentFile().endsWith(QStringLiteral("fscuse35.hlp")));
+        QCOMPARE(frame.helpViewer()->currentContext(), 2);
+        menuButton(frame, "Getrich")->click();
+        QVERIFY(frame.helpViewer()->currentFile().endsWith(QStringLiteral("fscdat35.grs")));
+        QCOMPARE(frame.helpViewer()->currentContext(), 1);
+        QVERIFY(frame.helpViewer()->windowTitle().contains(QStringLiteral("Rich")));
+        QVERIFY(program.dialogs->notices.isEmpty());
+    }
+
+    void everyHelpTopicHasItsAnchor()
+    {
+        test::TestProgram program(true);
+        MDIContainer& frame = *program.frame;
+        frame.openHelp(QStringLiteral("fscuse35.hlp"), 2);
+        const QString html = frame.helpViewer()->browser()->toHtml();
+        for (int topic : {2, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29})
+            QVERIFY2(html.contains(QStringLiteral("name=\"ctx%1\"").arg(topic)), qPrintable(QString::number(topic)));
+    }
+
+    void fOneOpensTheHelpOfTheWindowInUse()
+    {
+        test::TestProgram program(true);
+        MDIContainer& frame = *program.frame;
+        menuButton(frame, "LoanPmt")->click();
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QTest::keyClick(focus, Qt::Key_F1);
+        QVERIFY(frame.helpViewer() && frame.helpViewer()->isVisible());
+        QCOMPARE(frame.helpViewer()->currentContext(), 11);
+    }
+
+    void aMissingHelpFileIsReported()
+    {
+        test::TestProgram program(false);
+        MDIContainer& frame = *program.frame;
+        menuButton(frame, "HowTo")->click();
+        QCOMPARE(program.dialogs->notices.size(), 1);
+        QVERIFY(program.dialogs->notices.first().contains(QStringLiteral("fscuse35.hlp")));
+        QVERIFY(!frame.helpViewer() || !frame.helpViewer()->isVisible());
+    }
+
+    void exitFiscaliaClosesTheFrame()
+    {
+        test::TestProgram program;
+        MDIContainer& frame = *program.frame;
+        QVERIFY(frame.isVisible());
+        test::pressAlt(frame.menu(), Qt::Key_X);
+        QVERIFY(!frame.isVisible());
+        QVERIFY(program.dialogs->questions.empty());
+    }
+
+    void ctrlFFourDoesNotUnloadTheMenu()
+    {
+        test::TestProgram program;
+        MDIContainer& frame = *program.frame;
+        frame.area()->activeSubWindow()->close();
+        settle();
+        QVERIFY(menuShown(frame));
+    }
+};
+
+QTEST_MAIN(FrameMenuTest)
+#include "tst_frame_menu.moc"
