@@ -1,10 +1,15 @@
 #pragma once
 #include "app/placement.h"
 
+#include <optional>
+
 class QDialog;
+class QPrinter;
 class QString;
 
 namespace fiscalia {
+
+struct FileRequest;
 
 // Everything modal goes through this interface. The program shows real
 // modal windows; tests install a scripted double, so no test ever waits on a
@@ -25,6 +30,14 @@ public:
     // Runs one of the program's own modal windows (settings, additional
     // payments ...) placed at its offset from the frame; returns its result.
     virtual int runModal(QDialog& dialog, DialogPlace place) = 0;
+    // The one-line input window "Input" (the printout's header, a fund's
+    // name): the text typed, or nothing when the user cancelled.
+    virtual std::optional<QString> lineInput(const QString& prompt, const QString& acceptCaption) = 0;
+    // The open or save dialog of a file request: the full path chosen, or an
+    // empty text when the user cancelled.
+    virtual QString chooseFile(const FileRequest& request, const QString& defaultName) = 0;
+    // The print dialog: false when the user cancelled.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
 };
 
 } // namespace fiscalia

@@ -1,6 +1,8 @@
 #pragma once
 #include "app/Dialogs.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace fiscalia {
@@ -17,10 +19,14 @@ public:
     bool question(int number) override;
     void beep() override;
     int runModal(QDialog& dialog, DialogPlace place) override;
+    std::optional<QString> lineInput(const QString& prompt, const QString& acceptCaption) override;
+    QString chooseFile(const FileRequest& request, const QString& defaultName) override;
+    bool choosePrinter(QPrinter& printer) override;
 
 private:
     AppState& state_;
     QWidget* frame_;
+    QString lastFolder_; // where the file dialog opened or saved last in this run
 };
 
 // The text the message window shows for message N (message 30 ends in

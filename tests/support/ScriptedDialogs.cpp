@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 
+#include "app/file_requests.h"
+
 namespace fiscalia::test {
 
 void ScriptedDialogs::message(int number)
@@ -44,6 +46,33 @@ int ScriptedDialogs::runModal(QDialog& dialog, DialogPlace place)
     if (dialog.isVisible())
         dialog.reject();
     return dialog.result();
+}
+
+std::optional<QString> ScriptedDialogs::lineInput(const QString& prompt, const QString&)
+{
+    linePrompts << prompt;
+    if (lineAnswers.empty())
+        return std::nullopt;
+    auto answer = lineAnswers.front();
+    lineAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedDialogs::chooseFile(const FileRequest& request, const QString& defaultName)
+{
+    fileCodes.push_back(request.code);
+    fileDefaults << defaultName;
+    if (fileAnswers.empty())
+        return {};
+    QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+bool ScriptedDialogs::choosePrinter(QPrinter&)
+{
+    ++printDialogs;
+    return printerAnswer;
 }
 
 void ScriptedDialogs::clear()

@@ -24,6 +24,9 @@ public:
     bool question(int number) override;
     void beep() override;
     int runModal(QDialog& dialog, DialogPlace place) override;
+    std::optional<QString> lineInput(const QString& prompt, const QString& acceptCaption) override;
+    QString chooseFile(const FileRequest& request, const QString& defaultName) override;
+    bool choosePrinter(QPrinter& printer) override;
 
     std::vector<int> messages;
     QStringList notices;
@@ -31,6 +34,18 @@ public:
     std::deque<bool> replies;
     int beeps = 0;
     std::vector<DialogPlace> modalPlaces;
+    // Answers of the one-line input (nothing = cancelled; an empty queue
+    // cancels) and the prompts it was shown with.
+    std::deque<std::optional<QString>> lineAnswers;
+    QStringList linePrompts;
+    // Answers of the file dialog (an empty text cancels; an empty queue
+    // cancels), and the requests and default names it was shown with.
+    std::deque<QString> fileAnswers;
+    std::vector<int> fileCodes;
+    QStringList fileDefaults;
+    // Whether the print dialog is confirmed.
+    bool printerAnswer = false;
+    int printDialogs = 0;
     // A script gets the dialog shown (not modal) and should close it.
     std::map<QString, std::function<void(QDialog&)>> scripts;
 

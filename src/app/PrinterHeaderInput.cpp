@@ -1,0 +1,81 @@
+#include "app/PrinterHeaderInput.h"
+
+#include "app/HelpViewer.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace fiscalia {
+
+void HeaderLineEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (next)
+            next->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        QString pasted = QApplication::clipboard()->text();
+        pasted = pasted.left(pasted.indexOf(QLatin1Char('\n')));
+        insert(pasted.remove(QLatin1Char('"')).remove(QLatin1Char('\r')));
+        return;
+    }
+    if (event->text().contains(QLatin1Char('"')))
+        return; // a double quote would end the text in the program's files
+    QLineEdit::keyPressEvent(event);
+}
+
+PrinterHeaderInput::PrinterHeaderInput(QWidget* parent, const QString& prompt, const QString& acceptCaption)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("PrinterHeaderInput"));
+    setWindowTitle(QStringLiteral("Input"));
+    setHelpContext(this, HelpTopic::Printing);
+
+    auto* label = new QLabel(prompt, this);
+    label->setObjectName(QStringLiteral("FName"));
+    input_ = new HeaderLineEdit(this);
+    input_->setObjectName(QStringLiteral("InFName"));
+    input_->setMinimumWidth(input_->fontMetrics().averageCharWidth() * 60);
+    input_->setAcceptDrops(false);
+    label->setBuddy(input_);
+
+    auto* accept = new QPushButton(acceptCaption, this);
+    accept->setObjectName(QStringLiteral("Acept"));
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("NAcept"));
+    // Enter on a button that has the focus presses it.
+    accept->setAutoDefault(true);
+    cancel->setAutoDefault(true);
+    input_->next = accept;
+    connect(accept, &QPushButton::clicked, this, [this] {
+        accepted_ = true;
+        QDialog::accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(accept);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(input_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    input_->setFocus();
+}
+
+std::optional<QString> PrinterHeaderInput::answer() const
+{
+    if (!accepted_)
+        return std::nullopt;
+    return input_->text();
+}
+
+} // namespace fiscalia

@@ -1,0 +1,33 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace fiscalia {
+
+// The request codes of the file dialog: odd codes open, even codes save; 9
+// is what the dialog leaves when the user cancelled.
+inline constexpr int FileCancelled = 9;
+
+struct FileRequest {
+    int code = 0;
+    bool save = false;
+    std::string description; // "Mortgage Database (*.umd)"
+    std::string pattern;     // "*.umd"
+    std::string extension;   // "umd"
+    enum class DefaultName { CurrentFile, LastMortgage, LastLoan } defaultName = DefaultName::CurrentFile;
+};
+
+// The request of a code 1..8; nothing for any other code.
+std::optional<FileRequest> fileRequest(int code);
+
+// The filter as the request states it: "description|pattern".
+std::string filterText(const FileRequest& request);
+
+// The name with the extension added when its last part has none.
+std::string withExtension(std::string_view path, std::string_view extension);
+
+// The file name part of a path (after the last "/" or "\").
+std::string fileNamePart(std::string_view path);
+
+} // namespace fiscalia
