@@ -1,6 +1,7 @@
 #pragma once
 #include "app/currency.h"
 #include "app/number_format.h"
+#include "mortgage/mortgage_state.h"
 
 #include <array>
 #include <cstdint>
@@ -55,6 +56,9 @@ struct AppState {
 
     // Separators of the user's regional settings, for every number shown.
     NumberSymbols Symbols;
+
+    // The mortgage and loan tables.
+    MortgageState Mortgage;
 };
 
 } // namespace fiscalia
