@@ -212,7 +212,7 @@ void ChangeFnt::exitToMenu()
     state_.EditFlag = 0;
     state_.CurrencySymbol = ss(currency_->text().trimmed());
     if (state_.CurrencySymbol.empty())
-        state_.CurrencySymbol = "$"; // as the next start would read it
+        state_.CurrencySymbol = std::string(1, '$'); // as the next start would read it
     saved_ = store_.save({state_.CurrencySymbol, state_.PrintFontChoice, state_.UserName});
 }
 

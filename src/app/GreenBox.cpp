@@ -48,8 +48,8 @@ GreenLineEdit::GreenLineEdit(BoxHost& host, BoxSpec spec, QWidget* parent)
 {
     makeGreen(this);
     setAcceptDrops(false); // dropped text would bypass the key filter
-    QFont mono = font();
-    setFont(mono);
+    // Numbers stand at the right, as their right-justified texts are built.
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 QString GreenLineEdit::formatValue(double typedValue) const
@@ -180,6 +180,23 @@ void GreenLineEdit::focusOutEvent(QFocusEvent* event)
         return;
     if (host_.state.EditFlag == 1)
         storeTypedValue();
+}
+
+void GreenLineEdit::commit()
+{
+    if (host_.state.EditFlag == 1)
+        storeTypedValue();
+}
+
+void commitFocusedBox()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* box = qobject_cast<GreenLineEdit*>(focus)) {
+        box->commit();
+        return;
+    }
+    if (auto* combo = qobject_cast<GreenComboBox*>(focus); combo && combo->box())
+        combo->box()->commit();
 }
 
 double GreenLineEdit::readTypedValue() const

@@ -57,6 +57,9 @@ public:
     QString formatValue(double typedValue) const;
     // Types a text as if its characters were keyed one by one.
     void typeText(const QString& text);
+    // Stores the typed value now, as leaving the box would, when it has been
+    // typed into.
+    void commit();
     // A key pressed on the combo box this box belongs to.
     void processKey(QKeyEvent* event) { keyPressEvent(event); }
 
@@ -99,6 +102,11 @@ private:
     BoxSpec listSpec_;
     GreenLineEdit* box_ = nullptr;
 };
+
+// Stores the value of the green box that has the focus, if it was typed
+// into: an action started without the focus leaving the box (a keyboard
+// shortcut, a menu) then still sees what was typed.
+void commitFocusedBox();
 
 // The green look of the boxes.
 void makeGreen(QWidget* box);

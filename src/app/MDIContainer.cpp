@@ -163,7 +163,7 @@ void MDIContainer::showWindow(QWidget* window)
     }
     // A window covers at least the frame's area at its start size.
     const QSize least(twipsToPixels(FrameStartWidth + 40), twipsToPixels(FrameStartHeight + 30));
-    sub->resize(window->sizeHint().expandedTo(window->minimumSizeHint()).expandedTo(least));
+    sub->resize(window->minimumSizeHint().expandedTo(least));
     sub->show();
     area_->setActiveSubWindow(sub);
     placeWindow(sub);
@@ -199,7 +199,15 @@ void MDIContainer::placeWindow(QMdiSubWindow* sub)
 {
     const TwipsPoint place = sub == menuWindow_ ? menuWindowPlace(state_->FrameSize)
                                                 : toolWindowPlace(state_->FrameSize);
-    sub->move(twipsToPixels(place.left), twipsToPixels(place.top));
+    const QPoint at(twipsToPixels(place.left), twipsToPixels(place.top));
+    sub->move(at);
+    if (sub != menuWindow_ && sub->widget()) {
+        // A tool window fills the frame from its place, so a larger frame
+        // shows more of its grid.
+        const QSize least(twipsToPixels(FrameStartWidth + 40), twipsToPixels(FrameStartHeight + 30));
+        const QSize room(area_->viewport()->width() - at.x(), area_->viewport()->height() - at.y());
+        sub->resize(room.expandedTo(sub->widget()->minimumSizeHint()).expandedTo(least));
+    }
 }
 
 void MDIContainer::resizeEvent(QResizeEvent* event)

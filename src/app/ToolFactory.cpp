@@ -2,6 +2,7 @@
 
 #include "app/HelpViewer.h"
 #include "app/ToolWindow.h"
+#include "mortgage/MortgageCalc.h"
 
 namespace fiscalia {
 
@@ -11,8 +12,8 @@ ToolWindow* createToolWindow(Tool tool, const ToolContext& context)
         return new PlaceholderTool(context, QString::fromLatin1(caption), QString::fromLatin1(name), help);
     };
     switch (tool) {
-    case Tool::Mortgage: return placeholder("Mortgage Tables", "Mortgage Tables", HelpTopic::Mortgage);
-    case Tool::Loan: return placeholder("Personal Loan Tables", "Personal Loan Tables", HelpTopic::Loan);
+    case Tool::Mortgage:
+    case Tool::Loan: return new MortgageCalc(context);
     case Tool::Savings:
         return placeholder(" Investment Growth Calculations", "Planning your Savings", HelpTopic::Savings);
     case Tool::SavingsComparisons:

@@ -34,7 +34,7 @@ bool readPersonalSettings(std::string_view text, PersonalSettings& settings)
             complete = false;
     }
     if (settings.currencySymbol.empty())
-        settings.currencySymbol = "$";
+        settings.currencySymbol = std::string(1, '$');
     return complete;
 }
 

@@ -51,10 +51,11 @@ int ScriptedDialogs::runModal(QDialog& dialog, DialogPlace place)
 std::optional<QString> ScriptedDialogs::lineInput(const QString& prompt, const QString&)
 {
     linePrompts << prompt;
-    if (lineAnswers.empty())
-        return std::nullopt;
-    auto answer = lineAnswers.front();
-    lineAnswers.pop_front();
+    std::optional<QString> answer;
+    if (!lineAnswers.empty()) {
+        answer.swap(lineAnswers.front());
+        lineAnswers.pop_front();
+    }
     return answer;
 }
 

@@ -1,0 +1,101 @@
+// The largest mortgage table: 40 years of weekly payments with dates, in the
+// "All " view, through the engine alone and through Calculate with the grid.
+#include "app/app_state.h"
+#include "app/Dialogs.h"
+#include "app/Grid.h"
+#include "app/MDIContainer.h"
+#include "app/MenuMain.h"
+#include "mortgage/amortization.h"
+#include "mortgage/MortgageCalc.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+using namespace fiscalia;
+
+namespace {
+
+AmortizationInput largest(const char* frequency)
+{
+    AmortizationInput in;
+    in.principal = Currency::fromInt(250000);
+    in.rate = Currency::fromDouble(6.5);
+    in.term = Currency::fromInt(40);
+    in.frequency = frequency;
+    in.view = AllView;
+    in.datesOn = true;
+    in.startDate = *Date::fromYmd(2027, 1, 31);
+    return in;
+}
+
+void engine(benchmark::State& state, const char* frequency)
+{
+    const AmortizationInput in = largest(frequency);
+    for (auto _ : state) {
+        auto result = calculateAmortization(in);
+        benchmark::DoNotOptimize(result.schedule.data());
+    }
+}
+BENCHMARK_CAPTURE(engine, weekly_accelerated, FrequencyTexts[5])->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(engine, weekly, FrequencyTexts[3])->Unit(benchmark::kMicrosecond);
+
+// Dialogs that never show anything.
+class SilentDialogs : public Dialogs {
+public:
+    void message(int) override {}
+    void notice(const QString&) override {}
+    bool question(int) override { return false; }
+    void beep() override {}
+    int runModal(QDialog&, DialogPlace) override { return 0; }
+    std::optional<QString> lineInput(const QString&, const QString&) override { return std::nullopt; }
+    QString chooseFile(const FileRequest&, const QString&) override { return {}; }
+    bool choosePrinter(QPrinter&) override { return false; }
+};
+
+void calculateWithGrid(benchmark::State& state, const char* frequency)
+{
+    QTemporaryDir dir;
+    SilentDialogs dialogs;
+    StartOptions options;
+    options.programDir = dir.path();
+    options.dialogs = &dialogs;
+    options.changeDirectory = false;
+    MDIContainer frame(options);
+    frame.show();
+    frame.menu()->button(QStringLiteral("Canadian"))->click();
+    auto* calc = frame.findChild<MortgageCalc*>();
+    AppState& st = frame.state();
+    st.InputValues[1] = Currency::fromInt(250000);
+    st.InputValues[2] = Currency::fromDouble(6.5);
+    st.InputValues[3] = Currency::fromInt(40);
+    calc->findChild<QRadioButton*>(QStringLiteral("Option1"))->click();
+    calc->findChild<QComboBox*>(QStringLiteral("FreqPmt"))->setCurrentText(QString::fromLatin1(frequency));
+    st.Mortgage.DatesOn = 1;
+    st.Mortgage.StartDate = *Date::fromYmd(2027, 1, 31);
+    auto* grid = calc->findChild<Grid*>(QStringLiteral("MGrid"));
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        calc->calculate();
+        grid->viewport()->repaint(); // the visible rows drawn
+    }
+    state.counters["rows"] = grid->rows();
+}
+BENCHMARK_CAPTURE(calculateWithGrid, weekly_accelerated, FrequencyTexts[5])->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculateWithGrid, weekly, FrequencyTexts[3])->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
