@@ -251,6 +251,7 @@ void MortgageCalc::buildControls()
     auto* helpText = new QuickHelpText(dialogs_, this);
     helpText->setObjectName(QStringLiteral("MTextBox"));
     helpText->enterTarget = principal_;
+    helpText->setFont(fixedFont()); // the example figures are lined up in columns
     helpText->hide();
     helpText_ = helpText;
 
