@@ -237,6 +237,8 @@ void GreenLineEdit::storeTypedValue()
         host_.dialogs.message(3); // "Wrong or missing entry, try again."
         stored = Currency();
     }
+    if (spec_.onValue)
+        spec_.onValue(stored);
     if (spec_.slot > 0) {
         if (static_cast<int>(st.InputValues.size()) <= spec_.slot)
             st.InputValues.resize(static_cast<std::size_t>(spec_.slot) + 1);

@@ -6,6 +6,7 @@
 
 namespace fiscalia {
 
+class Currency;
 struct AppState;
 class Dialogs;
 
@@ -39,6 +40,8 @@ struct BoxSpec {
     int limitMessage = 0;           // message shown for a value above the limit
     bool selectAllOnFocus = false;
     std::function<void()> onStored; // after a changed value has been stored
+    // Where a box without a slot puts its value (in the box's own units).
+    std::function<void(const Currency&)> onValue;
 };
 
 // A green text box: the first key replaces the shown value and clears the

@@ -65,7 +65,12 @@ int QtDialogs::runModal(QDialog& dialog, DialogPlace place)
 {
     dialog.adjustSize();
     placeDialog(dialog, frame_, place, state_.FrameSize);
-    return dialog.exec();
+    const int result = dialog.exec();
+    // The keyboard goes back to the frame (a desktop without a window
+    // manager leaves it nowhere).
+    if (frame_)
+        frame_->activateWindow();
+    return result;
 }
 
 std::optional<QString> QtDialogs::lineInput(const QString& prompt, const QString& acceptCaption)
@@ -93,7 +98,10 @@ QString QtDialogs::chooseFile(const FileRequest& request, const QString& default
         dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         if (!selection.isEmpty())
             dialog.selectFile(selection);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        const int answer = dialog.exec();
+        if (frame_)
+            frame_->activateWindow();
+        if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         QString path = dialog.selectedFiles().constFirst();
         if (request.save)
@@ -119,7 +127,10 @@ bool QtDialogs::choosePrinter(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, frame_);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    return dialog.exec() == QDialog::Accepted;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (frame_)
+        frame_->activateWindow();
+    return accepted;
 }
 
 } // namespace fiscalia

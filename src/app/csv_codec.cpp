@@ -82,6 +82,15 @@ CsvWriter& CsvWriter::number(double value)
     return *this;
 }
 
+CsvWriter& CsvWriter::number(float value)
+{
+    separate();
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out_.append(buffer, result.ptr);
+    return *this;
+}
+
 CsvWriter& CsvWriter::number(const Currency& value)
 {
     separate();

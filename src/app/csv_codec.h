@@ -32,6 +32,7 @@ class CsvWriter {
 public:
     CsvWriter& text(std::string_view value);
     CsvWriter& number(double value);         // shortest text that reads back the same
+    CsvWriter& number(float value);          // shortest text that reads back as the same float
     CsvWriter& number(const Currency& value);
     CsvWriter& integer(long long value);
     CsvWriter& date(const Date& value);

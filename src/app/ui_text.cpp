@@ -40,18 +40,29 @@ std::optional<QDate> parseUserDate(const QString& typed)
     if (text.isEmpty())
         return std::nullopt;
     const QLocale locale;
-    QStringList formats{shortDateFormat(), locale.dateFormat(QLocale::ShortFormat),
-                        locale.dateFormat(QLocale::LongFormat), QStringLiteral("yyyy-MM-dd"),
-                        QStringLiteral("d MMMM yyyy"), QStringLiteral("d MMM yyyy"),
-                        QStringLiteral("MMMM d yyyy"), QStringLiteral("MMM d yyyy"),
-                        QStringLiteral("MMMM d, yyyy"), QStringLiteral("MMM d, yyyy")};
+    const QStringList formats{shortDateFormat(), locale.dateFormat(QLocale::ShortFormat),
+                              locale.dateFormat(QLocale::LongFormat), QStringLiteral("yyyy-MM-dd"),
+                              QStringLiteral("d MMMM yyyy"), QStringLiteral("d MMM yyyy"),
+                              QStringLiteral("MMMM d yyyy"), QStringLiteral("MMM d yyyy"),
+                              QStringLiteral("MMMM d, yyyy"), QStringLiteral("MMM d, yyyy")};
+    // A year typed with two digits is taken as 2000..2069 or 1970..1999.
+    auto widen = [](QDate date) {
+        if (date.year() >= 0 && date.year() < 100)
+            date = date.addYears(date.year() < 70 ? 2000 : 1900);
+        return date;
+    };
     for (const QString& format : formats) {
-        const QDate date = locale.toDate(text, format);
-        if (date.isValid())
-            return date;
-        const QDate english = QLocale::c().toDate(text, format);
-        if (english.isValid())
-            return english;
+        for (const QLocale& reader : {locale, QLocale::c()}) {
+            QDate date = reader.toDate(text, format);
+            if (!date.isValid())
+                continue;
+            if (format.contains(QLatin1String("yy")) && !format.contains(QLatin1String("yyyy"))
+                && date.year() < 1970)
+                date = date.addYears(100); // "yy" reads 00..69 as 1900..1969
+            date = widen(date);
+            if (date.year() >= 1 && date.year() <= 9999)
+                return date;
+        }
     }
     return std::nullopt;
 }

@@ -6,10 +6,21 @@
 #include "app/Grid.h"
 #include "app/HelpViewer.h"
 #include "app/ui_text.h"
+#include "app/AtomicSave.h"
+#include "app/FileDirectory.h"
+#include "app/file_requests.h"
+#include "app/PrinterOutput.h"
 #include "mortgage/amortization.h"
+#include "mortgage/MortDateInput.h"
+#include "mortgage/MortIRFTable.h"
+#include "mortgage/MortPrePay.h"
+#include "mortgage/mortgage_file.h"
+#include "mortgage/mortgage_report.h"
 #include "mortgage/quick_help.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -116,7 +127,6 @@ MortgageCalc::~MortgageCalc() = default;
 
 void MortgageCalc::buildControls()
 {
-    const bool loan = loanMode_ == 2;
 
     // Input boxes.
     BoxSpec money;
@@ -142,9 +152,7 @@ void MortgageCalc::buildControls()
     term.filter = KeyFilter::WholeNumber;
     term.pattern = QStringLiteral("###");
     term.width = 16;
-    term.limit = loan ? 480 : 40;
     term.limitMessage = 5;
-    term.scale = loan ? 12.0 : 1.0;
     term.onStored = [this] { emptyExtraPayments(); };
     term_ = new GreenComboBox(*host_, term, this);
     term_->setObjectName(QStringLiteral("InTerm"));
@@ -204,17 +212,11 @@ void MortgageCalc::buildControls()
     connect(help_, &QPushButton::clicked, this, &MortgageCalc::toggleQuickHelp);
     connect(graphs_, &QPushButton::clicked, this, &MortgageCalc::showGraph);
     connect(printer_, &QPushButton::clicked, this, &MortgageCalc::print);
-    connect(saveFile_, &QPushButton::clicked, this, [this] { notAvailableYet(tr("Saving a plan to a file")); });
-    connect(loadFile_, &QPushButton::clicked, this, [this] { notAvailableYet(tr("Opening a plan from a file")); });
-    connect(daysButton_, &QPushButton::clicked, this, [this] {
-        notAvailableYet(tr("The days-in-year window"));
-        clearResults();
-    });
+    connect(saveFile_, &QPushButton::clicked, this, &MortgageCalc::saveFile);
+    connect(loadFile_, &QPushButton::clicked, this, &MortgageCalc::openFile);
+    connect(daysButton_, &QPushButton::clicked, this, &MortgageCalc::chooseDaysInYear);
     connect(datesButton_, &QPushButton::clicked, this, &MortgageCalc::toggleDates);
-    connect(prePay_, &QPushButton::clicked, this, [this] {
-        clearResults();
-        notAvailableYet(tr("The additional-payments window"));
-    });
+    connect(prePay_, &QPushButton::clicked, this, &MortgageCalc::additionalPayments);
     connect(exit_, &QPushButton::clicked, this, &ToolWindow::exitToMenu);
 
     addPmtsOn_ = new QLabel(this);
@@ -273,15 +275,9 @@ void MortgageCalc::buildControls()
         inputs->addWidget(label, row, 0);
         inputs->addWidget(box, row, 1);
     };
-    addInput(0, captionLabel("Label1", loan ? QStringLiteral(" Principal amount of the     loan.")
-                                       : QStringLiteral(" Principal amount of           mortgage."), this),
-             principal_);
-    addInput(1, captionLabel("Label2", loan ? QStringLiteral(" Annual interest rate%.") : QStringLiteral(" Annual interest rate %"),
-                        this),
-             rate_);
-    addInput(2, captionLabel("Label3", loan ? QStringLiteral(" Payback period of the      loan in months.")
-                                       : QStringLiteral(" Amortization period in       years."), this),
-             term_);
+    addInput(0, captionLabel("Label1", QString(), this), principal_);
+    addInput(1, captionLabel("Label2", QString(), this), rate_);
+    addInput(2, captionLabel("Label3", QString(), this), term_);
     addInput(3, captionLabel("Label6", QStringLiteral(" Interest compound           periods per year."), this), compounding_);
     addInput(4, captionLabel("Label10", QStringLiteral(" Frequency and type of     each payment."), this), frequency_);
     auto* views = new QHBoxLayout;
@@ -303,12 +299,8 @@ void MortgageCalc::buildControls()
     };
     addResult(0, captionLabel("Label4", QStringLiteral(" Principal + Interest   payment."), this), inMonthPI_);
     addResult(1, captionLabel("Label9", QStringLiteral(" No. of payments   each year."), this), numPmtsYear_);
-    addResult(2, captionLabel("Label11", loan ? QStringLiteral(" No. months to   final payment.")
-                                         : QStringLiteral(" No. of years to  final payment."), this),
-              endMortYear_);
-    addResult(3, captionLabel("Label8", loan ? QStringLiteral(" Total paid over     life of the loan.")
-                                        : QStringLiteral(" Total paid over    life of mortgage"), this),
-              allPayments_);
+    addResult(2, captionLabel("Label11", QString(), this), endMortYear_);
+    addResult(3, captionLabel("Label8", QString(), this), allPayments_);
     addResult(4, captionLabel("Label5", QStringLiteral(" Total interest      savings."), this), totSavd_);
     addResult(5, captionLabel("Label14", QStringLiteral(" Interest rate        factor."), this), periodicR_);
     addResult(6, captionLabel("Label15", QStringLiteral(" Days          in year."), this), inDays_);
@@ -350,11 +342,45 @@ void MortgageCalc::buildControls()
     setTabOrder(annualView_, calc_);
 }
 
+void MortgageCalc::applyMode(int loanMode)
+{
+    const bool loan = loanMode == 2;
+    loanMode_ = loan ? 2 : 1;
+    state_.LoanMode = loanMode_;
+    auto text = [this](const char* name, const QString& caption) {
+        findChild<QLabel*>(QString::fromLatin1(name))->setText(caption);
+    };
+    text("Label1", loan ? QStringLiteral(" Principal amount of the     loan.")
+                        : QStringLiteral(" Principal amount of           mortgage."));
+    text("Label2", loan ? QStringLiteral(" Annual interest rate%.") : QStringLiteral(" Annual interest rate %"));
+    text("Label3", loan ? QStringLiteral(" Payback period of the      loan in months.")
+                        : QStringLiteral(" Amortization period in       years."));
+    text("Label8", loan ? QStringLiteral(" Total paid over     life of the loan.")
+                        : QStringLiteral(" Total paid over    life of mortgage"));
+    text("Label11", loan ? QStringLiteral(" No. months to   final payment.")
+                         : QStringLiteral(" No. of years to  final payment."));
+    BoxSpec& term = term_->spec();
+    term.limit = loan ? 480 : 40;
+    term.scale = loan ? 12.0 : 1.0;
+    term_->clear();
+    term_->addItems(loan ? QStringList{"24", "36", "48", "60"} : QStringList{"25", "30", "40"});
+    setHelpContext(this, loan ? HelpTopic::Loan : HelpTopic::Mortgage);
+    shell_.setFrameCaption(loan ? QStringLiteral("Personal Loan Tables") : QStringLiteral("Mortgage Tables"));
+}
+
+void MortgageCalc::showInputs()
+{
+    principal_->showStoredValue();
+    rate_->box()->showStoredValue();
+    term_->box()->showStoredValue();
+}
+
 void MortgageCalc::loadDefaults()
 {
     const bool loan = loanMode_ == 2;
     AppState& st = state_;
     MortgageState& ms = st.Mortgage;
+    applyMode(loanMode_);
     st.InputValues.assign(6, Currency());
     st.InputValues[1] = Currency::fromInt(loan ? 20000 : 100000);
     st.InputValues[2] = Currency::fromDouble(10.125);
@@ -365,8 +391,6 @@ void MortgageCalc::loadDefaults()
         rate_->addItem(QString::fromLatin1(item));
     rate_->lineEdit()->setText((loan ? QStringLiteral("         ") : QStringLiteral("        "))
                                + qs(formatNumber(10.125, "###.000", st.Symbols)) + QStringLiteral("%"));
-    const QStringList terms = loan ? QStringList{"24", "36", "48", "60"} : QStringList{"25", "30", "40"};
-    term_->addItems(terms);
     term_->lineEdit()->setText(loan ? QStringLiteral("            48") : QStringLiteral("            25"));
 
     compounding_->setCurrentIndex(0);
@@ -527,8 +551,8 @@ void MortgageCalc::calculate()
     grid_->cells().setDataRows(cells.rows, texts);
     grid_->scrollToTop();
 
-    ms.ScheduleTable = std::move(result.schedule);
-    ms.AnnualTable = std::move(result.annual);
+    ms.ScheduleTable = result.schedule;
+    ms.AnnualTable = result.annual;
     ms.PaymentsPerYear = result.paymentsPerYear;
     ms.YearsToPayoff = result.yearsToPayoff;
     ms.RowCount = result.rowCount;
@@ -536,6 +560,8 @@ void MortgageCalc::calculate()
     st.ReportLines[1] = result.reportLine1;
     st.GraphTitle = result.graphTitle;
     st.ResultsReady = result.resultsReady;
+    lastInput_ = std::make_unique<AmortizationInput>(in);
+    lastResult_ = std::make_unique<AmortizationResult>(std::move(result));
     QApplication::restoreOverrideCursor();
 }
 
@@ -546,6 +572,8 @@ void MortgageCalc::toggleDates()
     if (datesButton_->text() == QLatin1String("&View payment date")) {
         datesButton_->setText(QStringLiteral("&View payment No."));
         ms.DatesOn = 1;
+        MortDateInput input(state_, dialogs_, shell_.frameWidget());
+        dialogs_.runModal(input, DialogPlace::StartDate);
     } else {
         datesButton_->setText(QStringLiteral("&View payment date"));
         ms.DatesOn = 0;
@@ -564,11 +592,151 @@ void MortgageCalc::showGraph()
 
 void MortgageCalc::print()
 {
-    if (state_.ResultsReady == 0) {
-        dialogs_.message(1);
+    if (!beginPrintout(state_, dialogs_))
         return;
+    if (!lastInput_ || !lastResult_)
+        return;
+    MortgageReportInput report;
+    report.header = state_.PrintHeader;
+    report.printFontChoice = setupPrinterFont(state_);
+    report.pageLines = state_.PageLines;
+    report.input = lastInput_.get();
+    report.result = lastResult_.get();
+    report.formatDate = [](const Date& d) { return ss(toShortDate(d)); };
+    finishPrintout(mortgageReport(report), dialogs_,
+                   loanMode_ == 2 ? QStringLiteral("Personal Loan Table") : QStringLiteral("Mortgage Table"));
+}
+
+void MortgageCalc::chooseDaysInYear()
+{
+    MortIRFTable days(state_, shell_.frameWidget());
+    dialogs_.runModal(days, DialogPlace::DaysInYear);
+    clearResults();
+}
+
+void MortgageCalc::additionalPayments()
+{
+    clearResults();
+    commitFocusedBox();
+    MortPrePay prePay(state_, dialogs_, shell_.frameWidget());
+    dialogs_.runModal(prePay, DialogPlace::AdditionalPayments);
+    const MortgageState& ms = state_.Mortgage;
+    setAddPmtsIndicator(ms.PIIncrease > 0 || ms.ExtraCount > 0);
+}
+
+void MortgageCalc::saveFile()
+{
+    AppState& st = state_;
+    MortgageState& ms = st.Mortgage;
+    const bool loan = loanMode_ == 2;
+    shell_.hideWindow(this);
+    if (st.ResultsReady == 0) {
+        dialogs_.message(15); // "No Records."
+    } else {
+        st.FileAction = loan ? 8 : 6;
+        st.ChosenFile = loan ? st.LastLoanFile : st.LastMortgageFile;
+        FileDirectory(st, dialogs_);
+        if (st.FileAction != 9 && !st.ChosenFile.empty()) {
+            MortgageFile file;
+            auto slot = [&](std::size_t i) { return i < st.InputValues.size() ? st.InputValues[i] : Currency(); };
+            file.principal = slot(1);
+            file.rate = slot(2);
+            file.term = slot(3);
+            file.compounding = ss(compounding_->currentText());
+            file.frequency = ss(frequency_->currentText());
+            file.startDate = ms.StartDate;
+            file.datesOn = ms.DatesOn;
+            file.daysChoice = ms.DaysChoice;
+            file.view = st.ToolMode == AllView ? AllView : AnnualView;
+            file.extraRows = ms.ExtraRows;
+            file.extraCount = ms.ExtraCount;
+            file.loanMode = loanMode_;
+            file.daysInYear = ms.DaysInYear;
+            file.piIncrease = ms.PIIncrease;
+            for (int y = 1; y <= ms.ExtraRows; ++y)
+                file.years.emplace_back(ms.ExtraPayments[static_cast<std::size_t>(y)][1],
+                                        ms.ExtraPayments[static_cast<std::size_t>(y)][2]);
+            const std::string text = serializeMortgageFile(file);
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            const QString error = saveAtomically(qs(st.ChosenFile), QByteArray::fromStdString(text));
+            QApplication::restoreOverrideCursor();
+            if (error.isEmpty())
+                (loan ? st.LastLoanFile : st.LastMortgageFile) = fileNamePart(st.ChosenFile);
+            else
+                dialogs_.message(loan ? 38 : 37);
+        }
     }
-    notAvailableYet(tr("Printing the table"));
+    shell_.showWindow(this);
+    st.FileAction = 0;
+    st.ChosenFile.clear();
+}
+
+void MortgageCalc::openFile()
+{
+    AppState& st = state_;
+    MortgageState& ms = st.Mortgage;
+    const bool loan = loanMode_ == 2;
+    shell_.hideWindow(this);
+    st.FileAction = loan ? 7 : 5;
+    st.ChosenFile = loan ? st.LastLoanFile : st.LastMortgageFile;
+    FileDirectory(st, dialogs_);
+    if (st.FileAction != 9 && !st.ChosenFile.empty()) {
+        std::optional<MortgageFile> file;
+        QFile in(qs(st.ChosenFile));
+        // A set-up file is a few lines; anything much larger is not one.
+        if (in.open(QIODevice::ReadOnly) && in.size() < 1024 * 1024) {
+            const QByteArray bytes = in.readAll();
+            file = parseMortgageFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                     [](const std::string& text) -> std::optional<Date> {
+                                         const auto date = parseUserDate(qs(text));
+                                         if (!date)
+                                             return std::nullopt;
+                                         return fromQDate(*date);
+                                     });
+        }
+        if (!file) {
+            dialogs_.message(13);
+            (loan ? st.LastLoanFile : st.LastMortgageFile).clear();
+        } else {
+            if (file->loanMode != loanMode_)
+                applyMode(file->loanMode);
+            st.InputValues.resize(6);
+            st.InputValues[1] = file->principal;
+            st.InputValues[2] = file->rate;
+            st.InputValues[3] = file->term;
+            showInputs();
+            compounding_->setCurrentText(qs(file->compounding));
+            frequency_->setCurrentText(qs(file->frequency));
+            ms.StartDate = file->startDate;
+            ms.StartDateSet = true;
+            ms.DatesOn = file->datesOn;
+            datesButton_->setText(ms.DatesOn == 1 ? QStringLiteral("&View payment No.")
+                                                  : QStringLiteral("&View payment date"));
+            const DaysOption days = daysOption(file->daysChoice);
+            ms.DaysChoice = file->daysChoice;
+            ms.DaysInYear = days.daysInYear;
+            ms.BiweeklyPeriods = days.biweeklyPeriods;
+            ms.WeeklyPeriods = days.weeklyPeriods;
+            st.ToolMode = file->view == AllView ? AllView : AnnualView;
+            (st.ToolMode == AllView ? allView_ : annualView_)->setChecked(true);
+            emptyExtraPayments();
+            ms.ExtraRows = file->extraRows;
+            ms.ExtraCount = file->extraCount;
+            ms.PIIncrease = file->piIncrease;
+            for (std::size_t y = 0; y < file->years.size(); ++y) {
+                ms.ExtraPayments[y + 1][1] = file->years[y].first;
+                ms.ExtraPayments[y + 1][2] = file->years[y].second;
+            }
+            (loanMode_ == 2 ? st.LastLoanFile : st.LastMortgageFile) = fileNamePart(st.ChosenFile);
+            // The shown results belong to the plan that was on screen.
+            clearResults();
+            st.EditFlag = 0;
+            setAddPmtsIndicator(ms.PIIncrease > 0 || ms.ExtraCount > 0);
+        }
+    }
+    shell_.showWindow(this);
+    st.FileAction = 0;
+    st.ChosenFile.clear();
 }
 
 void MortgageCalc::notAvailableYet(const QString& what)

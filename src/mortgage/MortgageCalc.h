@@ -13,6 +13,7 @@ namespace fiscalia {
 
 class Grid;
 struct AmortizationInput;
+struct AmortizationResult;
 
 // The Mortgage and Loan Tables window, in the mortgage mode (LoanMode 1) or
 // the personal-loan mode (LoanMode 2).
@@ -26,6 +27,16 @@ public:
     void clearResults();
     void toggleQuickHelp();
     bool quickHelpOpen() const { return quickHelpOpen_; }
+    int loanMode() const { return loanMode_; }
+
+    // The buttons' actions.
+    void saveFile();
+    void openFile();
+    void print();
+    void showGraph();
+    void toggleDates();
+    void chooseDaysInYear();
+    void additionalPayments();
 
 protected:
     void releaseResults() override;
@@ -33,15 +44,17 @@ protected:
 private:
     void buildControls();
     void loadDefaults();
+    // Captions, term list and term box of the mortgage (1) or loan (2) mode.
+    void applyMode(int loanMode);
+    void showInputs();
     AmortizationInput currentInput() const;
     void setAddPmtsIndicator(bool on);
     void emptyExtraPayments();
     void notAvailableYet(const QString& what);
-    void showGraph();
-    void print();
-    void toggleDates();
 
     std::unique_ptr<BoxHost> host_;
+    std::unique_ptr<AmortizationInput> lastInput_;
+    std::unique_ptr<AmortizationResult> lastResult_;
     int loanMode_;
     bool quickHelpOpen_ = false;
 
