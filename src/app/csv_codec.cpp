@@ -73,21 +73,27 @@ CsvWriter& CsvWriter::text(std::string_view value)
     return *this;
 }
 
+namespace {
+// The shortest text that reads back as the same value, "." as the point.
+template <typename Number> void appendShortest(std::string& out, Number value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+} // namespace
+
 CsvWriter& CsvWriter::number(double value)
 {
     separate();
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out_.append(buffer, result.ptr);
+    appendShortest(out_, value);
     return *this;
 }
 
 CsvWriter& CsvWriter::number(float value)
 {
     separate();
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out_.append(buffer, result.ptr);
+    appendShortest(out_, value);
     return *this;
 }
 
