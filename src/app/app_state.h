@@ -1,6 +1,7 @@
 #pragma once
 #include "app/currency.h"
 #include "app/number_format.h"
+#include "investments/fund_state.h"
 #include "mortgage/mortgage_state.h"
 
 #include <array>
@@ -59,6 +60,9 @@ struct AppState {
 
     // The mortgage and loan tables.
     MortgageState Mortgage;
+
+    // The Investment Manager's funds.
+    FundState Funds;
 };
 
 } // namespace fiscalia

@@ -10,6 +10,7 @@
 #include "app/FileDirectory.h"
 #include "app/file_requests.h"
 #include "app/PrinterOutput.h"
+#include "graphs/GraphsAll.h"
 #include "mortgage/amortization.h"
 #include "mortgage/MortDateInput.h"
 #include "mortgage/MortIRFTable.h"
@@ -587,7 +588,9 @@ void MortgageCalc::showGraph()
         return;
     }
     state_.GraphKind = 4;
-    notAvailableYet(tr("The graph window"));
+    auto* graph = new GraphsAll(ToolContext{state_, dialogs_, shell_}, this);
+    shell_.hideWindow(this);
+    shell_.showWindow(graph);
 }
 
 void MortgageCalc::print()
@@ -737,11 +740,6 @@ void MortgageCalc::openFile()
     shell_.showWindow(this);
     st.FileAction = 0;
     st.ChosenFile.clear();
-}
-
-void MortgageCalc::notAvailableYet(const QString& what)
-{
-    dialogs_.notice(tr("%1 is not available yet in this version of Fiscalia.").arg(what));
 }
 
 void MortgageCalc::releaseResults()

@@ -50,7 +50,6 @@ private:
     AmortizationInput currentInput() const;
     void setAddPmtsIndicator(bool on);
     void emptyExtraPayments();
-    void notAvailableYet(const QString& what);
 
     std::unique_ptr<BoxHost> host_;
     std::unique_ptr<AmortizationInput> lastInput_;
