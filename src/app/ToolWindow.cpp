@@ -18,6 +18,14 @@ ToolWindow::ToolWindow(const ToolContext& context, QString caption, int helpCont
     shell_.setFrameCaption(caption_);
 }
 
+QPushButton* ToolWindow::addButton(const char* objectName, const char* caption)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), this);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setAutoDefault(true);
+    return button;
+}
+
 void ToolWindow::exitToMenu()
 {
     releaseResults();
@@ -46,8 +54,7 @@ PlaceholderTool::PlaceholderTool(const ToolContext& context, const QString& capt
     notice->setAlignment(Qt::AlignCenter);
     notice->setWordWrap(true);
 
-    auto* exit = new QPushButton(QStringLiteral("E&xit to Menu"), this);
-    exit->setObjectName(QStringLiteral("Exit"));
+    auto* exit = addButton("Exit", "E&xit to Menu");
     exit->setMinimumWidth(exit->sizeHint().width() + 40);
     connect(exit, &QPushButton::clicked, this, &ToolWindow::exitToMenu);
 

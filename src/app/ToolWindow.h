@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace fiscalia {
 
 // The common part of every tool window: its frame caption, its help topic,
@@ -21,6 +23,10 @@ public:
 protected:
     // The tool frees its own result tables here.
     virtual void releaseResults() {}
+
+    // A button of the window, named as the program names it; Enter presses
+    // it when it has the focus.
+    QPushButton* addButton(const char* objectName, const char* caption);
 
     AppState& state_;
     Dialogs& dialogs_;

@@ -89,18 +89,12 @@ GraphsAll::GraphsAll(const ToolContext& context, QWidget* returnTo)
     setObjectName(QStringLiteral("GraphsAll"));
     graph_ = new GraphWidget(state_.Symbols, this);
 
-    auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(true);
-        return b;
-    };
-    sav2D_ = button("Sav2D", "Show Graph in &2D");
-    threeDee_ = button("ThreeDee", "Show Graph in &3D");
-    oned_ = button("Oned", "&Gain/Loss %");
-    pie2d_ = button("Pie2d", "&Value of each fund");
-    printer_ = button("GPrinter", "&To Printer");
-    exit_ = button("ExitBut", "E&xit to Menu");
+    sav2D_ = addButton("Sav2D", "Show Graph in &2D");
+    threeDee_ = addButton("ThreeDee", "Show Graph in &3D");
+    oned_ = addButton("Oned", "&Gain/Loss %");
+    pie2d_ = addButton("Pie2d", "&Value of each fund");
+    printer_ = addButton("GPrinter", "&To Printer");
+    exit_ = addButton("ExitBut", "E&xit to Menu");
     connect(sav2D_, &QPushButton::clicked, this, [this] { showView(view2D(state_)); });
     connect(threeDee_, &QPushButton::clicked, this, [this] { showView(view3D(state_)); });
     connect(oned_, &QPushButton::clicked, this, [this] { showView(GraphView::FundGainLoss); });

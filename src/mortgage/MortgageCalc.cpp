@@ -193,22 +193,16 @@ void MortgageCalc::buildControls()
     });
 
     // Buttons.
-    auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(true);
-        return b;
-    };
-    calc_ = button("MCalc", "&Calculate");
-    help_ = button("MHelp", "Quick &Help");
-    graphs_ = button("MGraphs", "&Show Graph");
-    printer_ = button("MPrinter", "To &Printer");
-    saveFile_ = button("MSaveFile", "S&ave File");
-    loadFile_ = button("MLoadFile", "&Open File");
-    daysButton_ = button("MShowIRF", "&Days in year");
-    datesButton_ = button("MDateNumber", "&View payment date");
-    prePay_ = button("MAddPrePay", "&Additional payments");
-    exit_ = button("MExit", "E&xit to Menu");
+    calc_ = addButton("MCalc", "&Calculate");
+    help_ = addButton("MHelp", "Quick &Help");
+    graphs_ = addButton("MGraphs", "&Show Graph");
+    printer_ = addButton("MPrinter", "To &Printer");
+    saveFile_ = addButton("MSaveFile", "S&ave File");
+    loadFile_ = addButton("MLoadFile", "&Open File");
+    daysButton_ = addButton("MShowIRF", "&Days in year");
+    datesButton_ = addButton("MDateNumber", "&View payment date");
+    prePay_ = addButton("MAddPrePay", "&Additional payments");
+    exit_ = addButton("MExit", "E&xit to Menu");
     connect(calc_, &QPushButton::clicked, this, &MortgageCalc::calculate);
     connect(help_, &QPushButton::clicked, this, &MortgageCalc::toggleQuickHelp);
     connect(graphs_, &QPushButton::clicked, this, &MortgageCalc::showGraph);
