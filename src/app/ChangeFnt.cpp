@@ -108,33 +108,15 @@ void CurrencySymbolBox::focusOutEvent(QFocusEvent* event)
     }
 }
 
-NameBox::NameBox(AppState& state, QWidget* parent) : QLineEdit(parent), state_(state)
+NameBox::NameBox(AppState& state, QWidget* parent) : OneLineBox(parent), state_(state)
 {
     setAcceptDrops(false);
     makeGreen(this);
 }
 
-void NameBox::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (next)
-            next->setFocus(Qt::TabFocusReason);
-        return;
-    }
-    if (event->matches(QKeySequence::Paste)) {
-        QString pasted = QApplication::clipboard()->text();
-        pasted = pasted.left(pasted.indexOf(QLatin1Char('\n')));
-        insert(pasted.remove(QLatin1Char('"')).remove(QLatin1Char('\r')));
-        return;
-    }
-    if (event->text() == QLatin1String("\""))
-        return;
-    QLineEdit::keyPressEvent(event);
-}
-
 void NameBox::focusOutEvent(QFocusEvent* event)
 {
-    QLineEdit::focusOutEvent(event);
+    OneLineBox::focusOutEvent(event);
     state_.UserName = ss(text());
 }
 

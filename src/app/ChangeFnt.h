@@ -1,4 +1,6 @@
 #pragma once
+#include "app/OneLineBox.h"
+
 #include <QDialog>
 #include <QLineEdit>
 
@@ -32,16 +34,14 @@ private:
     Dialogs& dialogs_;
 };
 
-// The name box: double quotes are refused, Enter moves on, leaving the box
-// stores the name.
-class NameBox : public QLineEdit {
+// The name box: a one-line box whose text becomes the user's name when it
+// is left.
+class NameBox : public OneLineBox {
     Q_OBJECT
 public:
     NameBox(AppState& state, QWidget* parent = nullptr);
-    QWidget* next = nullptr;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:

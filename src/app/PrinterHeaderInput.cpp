@@ -1,34 +1,14 @@
 #include "app/PrinterHeaderInput.h"
 
 #include "app/HelpViewer.h"
+#include "app/OneLineBox.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace fiscalia {
-
-void HeaderLineEdit::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (next)
-            next->setFocus(Qt::TabFocusReason);
-        return;
-    }
-    if (event->matches(QKeySequence::Paste)) {
-        QString pasted = QApplication::clipboard()->text();
-        pasted = pasted.left(pasted.indexOf(QLatin1Char('\n')));
-        insert(pasted.remove(QLatin1Char('"')).remove(QLatin1Char('\r')));
-        return;
-    }
-    if (event->text().contains(QLatin1Char('"')))
-        return; // a double quote would end the text in the program's files
-    QLineEdit::keyPressEvent(event);
-}
 
 PrinterHeaderInput::PrinterHeaderInput(QWidget* parent, const QString& prompt, const QString& acceptCaption)
     : QDialog(parent)
@@ -39,7 +19,7 @@ PrinterHeaderInput::PrinterHeaderInput(QWidget* parent, const QString& prompt, c
 
     auto* label = new QLabel(prompt, this);
     label->setObjectName(QStringLiteral("FName"));
-    input_ = new HeaderLineEdit(this);
+    input_ = new OneLineBox(this);
     input_->setObjectName(QStringLiteral("InFName"));
     input_->setMinimumWidth(input_->fontMetrics().averageCharWidth() * 60);
     input_->setAcceptDrops(false);

@@ -1,23 +1,11 @@
 #pragma once
 #include <QDialog>
-#include <QLineEdit>
 
-class QLabel;
-class QPushButton;
+#include <optional>
 
 namespace fiscalia {
 
-// The text box of the one-line input: double quotes are refused and Enter
-// moves the focus to the accepting button.
-class HeaderLineEdit : public QLineEdit {
-    Q_OBJECT
-public:
-    using QLineEdit::QLineEdit;
-    QWidget* next = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-};
+class OneLineBox;
 
 // The one-line input window "Input": by default the printout's header
 // (" Type in one line header information.", "Continue &Printout",
@@ -33,7 +21,7 @@ public:
     std::optional<QString> answer() const;
 
 private:
-    HeaderLineEdit* input_;
+    OneLineBox* input_;
     bool accepted_ = false;
 };
 

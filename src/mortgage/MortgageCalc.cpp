@@ -363,13 +363,6 @@ void MortgageCalc::applyMode(int loanMode)
     shell_.setFrameCaption(loan ? QStringLiteral("Personal Loan Tables") : QStringLiteral("Mortgage Tables"));
 }
 
-void MortgageCalc::showInputs()
-{
-    principal_->showStoredValue();
-    rate_->box()->showStoredValue();
-    term_->box()->showStoredValue();
-}
-
 void MortgageCalc::loadDefaults()
 {
     const bool loan = loanMode_ == 2;
@@ -621,65 +614,113 @@ void MortgageCalc::additionalPayments()
     setAddPmtsIndicator(ms.PIIncrease > 0 || ms.ExtraCount > 0);
 }
 
-void MortgageCalc::saveFile()
+std::string& MortgageCalc::rememberedFile()
+{
+    return loanMode_ == 2 ? state_.LastLoanFile : state_.LastMortgageFile;
+}
+
+std::string MortgageCalc::chooseFile(bool save)
+{
+    AppState& st = state_;
+    st.FileAction = (loanMode_ == 2 ? 7 : 5) + (save ? 1 : 0);
+    st.ChosenFile = rememberedFile();
+    FileDirectory(st, dialogs_);
+    std::string chosen = st.FileAction == FileCancelled ? std::string() : st.ChosenFile;
+    st.FileAction = 0;
+    st.ChosenFile.clear();
+    return chosen;
+}
+
+MortgageFile MortgageCalc::currentFile() const
+{
+    const AppState& st = state_;
+    const MortgageState& ms = st.Mortgage;
+    auto slot = [&](std::size_t i) { return i < st.InputValues.size() ? st.InputValues[i] : Currency(); };
+    MortgageFile file;
+    file.principal = slot(1);
+    file.rate = slot(2);
+    file.term = slot(3);
+    file.compounding = ss(compounding_->currentText());
+    file.frequency = ss(frequency_->currentText());
+    file.startDate = ms.StartDate;
+    file.datesOn = ms.DatesOn;
+    file.daysChoice = ms.DaysChoice;
+    file.view = st.ToolMode == AllView ? AllView : AnnualView;
+    file.extraRows = ms.ExtraRows;
+    file.extraCount = ms.ExtraCount;
+    file.loanMode = loanMode_;
+    file.daysInYear = ms.DaysInYear;
+    file.piIncrease = ms.PIIncrease;
+    for (int y = 1; y <= ms.ExtraRows; ++y)
+        file.years.emplace_back(ms.ExtraPayments[static_cast<std::size_t>(y)][1],
+                                ms.ExtraPayments[static_cast<std::size_t>(y)][2]);
+    return file;
+}
+
+void MortgageCalc::applyFile(const MortgageFile& file)
 {
     AppState& st = state_;
     MortgageState& ms = st.Mortgage;
-    const bool loan = loanMode_ == 2;
+    if (file.loanMode != loanMode_)
+        applyMode(file.loanMode);
+    st.InputValues.resize(6);
+    st.InputValues[1] = file.principal;
+    st.InputValues[2] = file.rate;
+    st.InputValues[3] = file.term;
+    principal_->showStoredValue();
+    rate_->box()->showStoredValue();
+    term_->box()->showStoredValue();
+    compounding_->setCurrentText(qs(file.compounding));
+    frequency_->setCurrentText(qs(file.frequency));
+    ms.StartDate = file.startDate;
+    ms.StartDateSet = true;
+    ms.DatesOn = file.datesOn;
+    datesButton_->setText(ms.DatesOn == 1 ? QStringLiteral("&View payment No.") : QStringLiteral("&View payment date"));
+    const DaysOption days = daysOption(file.daysChoice);
+    ms.DaysChoice = file.daysChoice;
+    ms.DaysInYear = days.daysInYear;
+    ms.BiweeklyPeriods = days.biweeklyPeriods;
+    ms.WeeklyPeriods = days.weeklyPeriods;
+    st.ToolMode = file.view == AllView ? AllView : AnnualView;
+    (st.ToolMode == AllView ? allView_ : annualView_)->setChecked(true);
+    emptyExtraPayments();
+    ms.ExtraRows = file.extraRows;
+    ms.ExtraCount = file.extraCount;
+    ms.PIIncrease = file.piIncrease;
+    for (std::size_t y = 0; y < file.years.size(); ++y) {
+        ms.ExtraPayments[y + 1][1] = file.years[y].first;
+        ms.ExtraPayments[y + 1][2] = file.years[y].second;
+    }
+    // The shown results belong to the plan that was on screen.
+    clearResults();
+    st.EditFlag = 0;
+    setAddPmtsIndicator(ms.PIIncrease > 0 || ms.ExtraCount > 0);
+}
+
+void MortgageCalc::saveFile()
+{
     shell_.hideWindow(this);
-    if (st.ResultsReady == 0) {
+    if (state_.ResultsReady == 0) {
         dialogs_.message(15); // "No Records."
-    } else {
-        st.FileAction = loan ? 8 : 6;
-        st.ChosenFile = loan ? st.LastLoanFile : st.LastMortgageFile;
-        FileDirectory(st, dialogs_);
-        if (st.FileAction != 9 && !st.ChosenFile.empty()) {
-            MortgageFile file;
-            auto slot = [&](std::size_t i) { return i < st.InputValues.size() ? st.InputValues[i] : Currency(); };
-            file.principal = slot(1);
-            file.rate = slot(2);
-            file.term = slot(3);
-            file.compounding = ss(compounding_->currentText());
-            file.frequency = ss(frequency_->currentText());
-            file.startDate = ms.StartDate;
-            file.datesOn = ms.DatesOn;
-            file.daysChoice = ms.DaysChoice;
-            file.view = st.ToolMode == AllView ? AllView : AnnualView;
-            file.extraRows = ms.ExtraRows;
-            file.extraCount = ms.ExtraCount;
-            file.loanMode = loanMode_;
-            file.daysInYear = ms.DaysInYear;
-            file.piIncrease = ms.PIIncrease;
-            for (int y = 1; y <= ms.ExtraRows; ++y)
-                file.years.emplace_back(ms.ExtraPayments[static_cast<std::size_t>(y)][1],
-                                        ms.ExtraPayments[static_cast<std::size_t>(y)][2]);
-            const std::string text = serializeMortgageFile(file);
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            const QString error = saveAtomically(qs(st.ChosenFile), QByteArray::fromStdString(text));
-            QApplication::restoreOverrideCursor();
-            if (error.isEmpty())
-                (loan ? st.LastLoanFile : st.LastMortgageFile) = fileNamePart(st.ChosenFile);
-            else
-                dialogs_.message(loan ? 38 : 37);
-        }
+    } else if (const std::string path = chooseFile(true); !path.empty()) {
+        const std::string text = serializeMortgageFile(currentFile());
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const QString error = saveAtomically(qs(path), QByteArray::fromStdString(text));
+        QApplication::restoreOverrideCursor();
+        if (error.isEmpty())
+            rememberedFile() = fileNamePart(path);
+        else
+            dialogs_.message(loanMode_ == 2 ? 38 : 37);
     }
     shell_.showWindow(this);
-    st.FileAction = 0;
-    st.ChosenFile.clear();
 }
 
 void MortgageCalc::openFile()
 {
-    AppState& st = state_;
-    MortgageState& ms = st.Mortgage;
-    const bool loan = loanMode_ == 2;
     shell_.hideWindow(this);
-    st.FileAction = loan ? 7 : 5;
-    st.ChosenFile = loan ? st.LastLoanFile : st.LastMortgageFile;
-    FileDirectory(st, dialogs_);
-    if (st.FileAction != 9 && !st.ChosenFile.empty()) {
+    if (const std::string path = chooseFile(false); !path.empty()) {
         std::optional<MortgageFile> file;
-        QFile in(qs(st.ChosenFile));
+        QFile in(qs(path));
         // A set-up file is a few lines; anything much larger is not one.
         if (in.open(QIODevice::ReadOnly) && in.size() < 1024 * 1024) {
             const QByteArray bytes = in.readAll();
@@ -691,49 +732,15 @@ void MortgageCalc::openFile()
                                          return fromQDate(*date);
                                      });
         }
-        if (!file) {
-            dialogs_.message(13);
-            (loan ? st.LastLoanFile : st.LastMortgageFile).clear();
+        if (file) {
+            applyFile(*file);
+            rememberedFile() = fileNamePart(path);
         } else {
-            if (file->loanMode != loanMode_)
-                applyMode(file->loanMode);
-            st.InputValues.resize(6);
-            st.InputValues[1] = file->principal;
-            st.InputValues[2] = file->rate;
-            st.InputValues[3] = file->term;
-            showInputs();
-            compounding_->setCurrentText(qs(file->compounding));
-            frequency_->setCurrentText(qs(file->frequency));
-            ms.StartDate = file->startDate;
-            ms.StartDateSet = true;
-            ms.DatesOn = file->datesOn;
-            datesButton_->setText(ms.DatesOn == 1 ? QStringLiteral("&View payment No.")
-                                                  : QStringLiteral("&View payment date"));
-            const DaysOption days = daysOption(file->daysChoice);
-            ms.DaysChoice = file->daysChoice;
-            ms.DaysInYear = days.daysInYear;
-            ms.BiweeklyPeriods = days.biweeklyPeriods;
-            ms.WeeklyPeriods = days.weeklyPeriods;
-            st.ToolMode = file->view == AllView ? AllView : AnnualView;
-            (st.ToolMode == AllView ? allView_ : annualView_)->setChecked(true);
-            emptyExtraPayments();
-            ms.ExtraRows = file->extraRows;
-            ms.ExtraCount = file->extraCount;
-            ms.PIIncrease = file->piIncrease;
-            for (std::size_t y = 0; y < file->years.size(); ++y) {
-                ms.ExtraPayments[y + 1][1] = file->years[y].first;
-                ms.ExtraPayments[y + 1][2] = file->years[y].second;
-            }
-            (loanMode_ == 2 ? st.LastLoanFile : st.LastMortgageFile) = fileNamePart(st.ChosenFile);
-            // The shown results belong to the plan that was on screen.
-            clearResults();
-            st.EditFlag = 0;
-            setAddPmtsIndicator(ms.PIIncrease > 0 || ms.ExtraCount > 0);
+            dialogs_.message(13);
+            rememberedFile().clear();
         }
     }
     shell_.showWindow(this);
-    st.FileAction = 0;
-    st.ChosenFile.clear();
 }
 
 void MortgageCalc::releaseResults()

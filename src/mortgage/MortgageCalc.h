@@ -3,6 +3,7 @@
 #include "app/ToolWindow.h"
 
 #include <memory>
+#include <string>
 
 class QLabel;
 class QPlainTextEdit;
@@ -14,6 +15,7 @@ namespace fiscalia {
 class Grid;
 struct AmortizationInput;
 struct AmortizationResult;
+struct MortgageFile;
 
 // The Mortgage and Loan Tables window, in the mortgage mode (LoanMode 1) or
 // the personal-loan mode (LoanMode 2).
@@ -46,7 +48,12 @@ private:
     void loadDefaults();
     // Captions, term list and term box of the mortgage (1) or loan (2) mode.
     void applyMode(int loanMode);
-    void showInputs();
+    // The file dialog of the mode, for saving or opening: the path chosen,
+    // or nothing when cancelled.
+    std::string chooseFile(bool save);
+    std::string& rememberedFile();
+    MortgageFile currentFile() const;
+    void applyFile(const MortgageFile& file);
     AmortizationInput currentInput() const;
     void setAddPmtsIndicator(bool on);
     void emptyExtraPayments();
