@@ -163,7 +163,44 @@ void Grid::setCols(int cols)
 
 void Grid::setColWidthTwips(int col, int twips)
 {
+    if (col < 0)
+        return;
+    if (static_cast<int>(baseWidths_.size()) <= col)
+        baseWidths_.resize(static_cast<std::size_t>(col) + 1, 0);
+    baseWidths_[static_cast<std::size_t>(col)] = twipsToPixels(twips);
     setColumnWidth(col, twipsToPixels(twips));
+    spreadColumns();
+}
+
+void Grid::setFillWidth(bool fill)
+{
+    fillWidth_ = fill;
+    spreadColumns();
+}
+
+void Grid::spreadColumns()
+{
+    if (!fillWidth_ || baseWidths_.empty())
+        return;
+    int total = 0;
+    for (int i = 0; i < cols(); ++i)
+        total += i < static_cast<int>(baseWidths_.size()) && baseWidths_[static_cast<std::size_t>(i)] > 0
+                     ? baseWidths_[static_cast<std::size_t>(i)]
+                     : columnWidth(i);
+    const int room = viewport()->width();
+    const int extra = std::max(0, room - total) / std::max(1, cols());
+    for (int i = 0; i < cols(); ++i) {
+        const int base = i < static_cast<int>(baseWidths_.size()) && baseWidths_[static_cast<std::size_t>(i)] > 0
+                             ? baseWidths_[static_cast<std::size_t>(i)]
+                             : columnWidth(i);
+        setColumnWidth(i, base + extra);
+    }
+}
+
+void Grid::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    spreadColumns();
 }
 
 void Grid::setRowHeightTwips(int twips)

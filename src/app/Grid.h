@@ -60,6 +60,9 @@ public:
     void setColWidthTwips(int col, int twips);
     void setRowHeightTwips(int twips);
     void setHeadingHeightTwips(int twips);
+    // Columns share any width beyond their own, so a wide window has no
+    // empty band at the right.
+    void setFillWidth(bool fill);
     void setColAlignment(int col, Qt::Alignment alignment) { model_.setAlignment(col, alignment); }
 
     QString text(int row, int col) const { return model_.cell(row, col); }
@@ -81,9 +84,13 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void spreadColumns();
     GridModel model_;
+    bool fillWidth_ = false;
+    std::vector<int> baseWidths_;
 };
 
 } // namespace fiscalia

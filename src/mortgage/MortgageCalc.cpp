@@ -244,6 +244,7 @@ void MortgageCalc::buildControls()
     for (int c = 0; c < 6; ++c)
         grid_->setColWidthTwips(c, Widths[c]);
     grid_->setHeadingHeightTwips(600);
+    grid_->setFillWidth(true);
     grid_->setAccessibleName(tr("Payment schedule"));
     auto* helpText = new QuickHelpText(dialogs_, this);
     helpText->setObjectName(QStringLiteral("MTextBox"));
@@ -303,9 +304,10 @@ void MortgageCalc::buildControls()
     results->setColumnStretch(0, 1);
 
     auto* top = new QHBoxLayout;
-    top->addLayout(inputs, 1);
-    top->addSpacing(14);
-    top->addLayout(results, 1);
+    top->addLayout(inputs);
+    top->addSpacing(24);
+    top->addLayout(results);
+    top->addStretch(1);
 
     auto* buttons = new QGridLayout;
     buttons->setHorizontalSpacing(6);
@@ -319,6 +321,7 @@ void MortgageCalc::buildControls()
     prePayCell->addWidget(prePay_, 1);
     prePayCell->addWidget(addPmtsOn_);
     buttons->addLayout(prePayCell, 1, 4);
+    buttons->setColumnStretch(5, 1); // buttons keep their size in a wide window
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 6, 10, 6);
