@@ -105,6 +105,25 @@ private slots:
         grid.setRowHeightTwips(300);
         QCOMPARE(grid.verticalHeader()->defaultSectionSize(), 20);
     }
+
+    void aFillingGridSharesItsExtraWidth()
+    {
+        Grid grid;
+        grid.setCols(2);
+        grid.setRows(5);
+        grid.setColWidthTwips(0, 1500);
+        grid.setColWidthTwips(1, 3000);
+        grid.setFillWidth(true);
+        grid.resize(800, 300);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        const int extra = (grid.viewport()->width() - 300) / 2;
+        QCOMPARE(grid.columnWidth(0), 100 + extra);
+        QCOMPARE(grid.columnWidth(1), 200 + extra);
+        grid.resize(200, 300); // narrower than the columns: they keep their widths
+        QCoreApplication::processEvents();
+        QCOMPARE(grid.columnWidth(0), 100);
+    }
 };
 
 QTEST_MAIN(GridTest)
