@@ -304,11 +304,6 @@ void GreenComboBox::setNext(QWidget* next)
     spec().next = next;
 }
 
-void GreenComboBox::focusInEvent(QFocusEvent* event)
-{
-    QComboBox::focusInEvent(event);
-}
-
 void GreenComboBox::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
