@@ -6,7 +6,7 @@
 #include "app/HelpViewer.h"
 #include "app/personal_settings.h"
 #include "app/SettingsStore.h"
-#include "app/ui_text.h"
+#include "app/QtText.h"
 
 #include <QApplication>
 #include <QButtonGroup>

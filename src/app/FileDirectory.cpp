@@ -3,7 +3,7 @@
 #include "app/app_state.h"
 #include "app/Dialogs.h"
 #include "app/file_requests.h"
-#include "app/ui_text.h"
+#include "app/QtText.h"
 
 namespace fiscalia {
 

@@ -6,7 +6,7 @@
 #include "app/Dialogs.h"
 #include "app/input_filters.h"
 #include "app/number_format.h"
-#include "app/ui_text.h"
+#include "app/QtText.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "app/QtDialogs.h"
 #include "app/SettingsStore.h"
 #include "app/ToolWindow.h"
-#include "app/ui_text.h"
+#include "app/QtText.h"
 
 #include <QApplication>
 #include <QCloseEvent>

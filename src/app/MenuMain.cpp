@@ -2,7 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/HelpViewer.h"
-#include "app/ui_text.h"
+#include "app/QtText.h"
 
 #include <QFrame>
 #include <QGridLayout>

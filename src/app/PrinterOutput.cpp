@@ -4,7 +4,7 @@
 #include "app/Dialogs.h"
 #include "app/personal_settings.h"
 #include "app/report.h"
-#include "app/ui_text.h"
+#include "app/QtText.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -3,7 +3,7 @@
 #include "app/AMsgbox.h"
 #include "app/app_state.h"
 #include "app/messages.h"
-#include "app/ui_text.h"
+#include "app/QtText.h"
 
 #include "app/file_requests.h"
 #include "app/PrinterHeaderInput.h"

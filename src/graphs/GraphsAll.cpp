@@ -4,7 +4,7 @@
 #include "app/Dialogs.h"
 #include "app/HelpViewer.h"
 #include "app/PrinterOutput.h"
-#include "app/ui_text.h"
+#include "app/QtText.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -5,7 +5,7 @@
 #include "app/Grid.h"
 #include "app/HelpViewer.h"
 #include "app/number_format.h"
-#include "app/ui_text.h"
+#include "app/QtText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -5,7 +5,7 @@
 #include "app/Dialogs.h"
 #include "app/Grid.h"
 #include "app/HelpViewer.h"
-#include "app/ui_text.h"
+#include "app/QtText.h"
 #include "app/AtomicSave.h"
 #include "app/FileDirectory.h"
 #include "app/file_requests.h"

@@ -1,4 +1,4 @@
-#include "app/ui_text.h"
+#include "app/QtText.h"
 
 #include "app/date.h"
 
