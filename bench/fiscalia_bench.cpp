@@ -58,15 +58,21 @@ public:
     bool choosePrinter(QPrinter&) override { return false; }
 };
 
-void calculateWithGrid(benchmark::State& state, const char* frequency)
+// A frame started in a scratch folder with dialogs that never show.
+StartOptions quietStart(const QTemporaryDir& dir, SilentDialogs& dialogs)
 {
-    QTemporaryDir dir;
-    SilentDialogs dialogs;
     StartOptions options;
     options.programDir = dir.path();
     options.dialogs = &dialogs;
     options.changeDirectory = false;
-    MDIContainer frame(options);
+    return options;
+}
+
+void calculateWithGrid(benchmark::State& state, const char* frequency)
+{
+    QTemporaryDir dir;
+    SilentDialogs dialogs;
+    MDIContainer frame(quietStart(dir, dialogs));
     frame.show();
     frame.menu()->button(QStringLiteral("Canadian"))->click();
     auto* calc = frame.findChild<MortgageCalc*>();
@@ -95,11 +101,7 @@ void startUp(benchmark::State& state)
     QTemporaryDir dir;
     SilentDialogs dialogs;
     for (auto _ : state) {
-        StartOptions options;
-        options.programDir = dir.path();
-        options.dialogs = &dialogs;
-        options.changeDirectory = false;
-        MDIContainer frame(options);
+        MDIContainer frame(quietStart(dir, dialogs));
         frame.show();
         QCoreApplication::processEvents();
     }

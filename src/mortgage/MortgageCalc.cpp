@@ -265,12 +265,14 @@ void MortgageCalc::buildControls()
     auto* inputs = new QGridLayout;
     inputs->setHorizontalSpacing(8);
     inputs->setVerticalSpacing(1);
-    auto addInput = [&](int row, QLabel* label, QWidget* box) {
-        label->setBuddy(box);
-        label->setFixedWidth(142);
-        inputs->addWidget(label, row, 0);
-        inputs->addWidget(box, row, 1);
+    // A caption beside the control it names (its buddy, for screen readers).
+    auto captionRow = [](QGridLayout* grid, int row, QLabel* label, QWidget* control, int width) {
+        label->setBuddy(control);
+        label->setFixedWidth(width);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(control, row, 1);
     };
+    auto addInput = [&](int row, QLabel* label, QWidget* box) { captionRow(inputs, row, label, box, 142); };
     addInput(0, captionLabel("Label1", QString(), this), principal_);
     addInput(1, captionLabel("Label2", QString(), this), rate_);
     addInput(2, captionLabel("Label3", QString(), this), term_);
@@ -287,12 +289,7 @@ void MortgageCalc::buildControls()
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(8);
     results->setVerticalSpacing(1);
-    auto addResult = [&](int row, QLabel* label, QLabel* value) {
-        label->setBuddy(value);
-        label->setFixedWidth(128);
-        results->addWidget(label, row, 0);
-        results->addWidget(value, row, 1);
-    };
+    auto addResult = [&](int row, QLabel* label, QLabel* value) { captionRow(results, row, label, value, 128); };
     addResult(0, captionLabel("Label4", QStringLiteral(" Principal + Interest   payment."), this), inMonthPI_);
     addResult(1, captionLabel("Label9", QStringLiteral(" No. of payments   each year."), this), numPmtsYear_);
     addResult(2, captionLabel("Label11", QString(), this), endMortYear_);

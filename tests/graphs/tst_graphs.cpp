@@ -68,6 +68,16 @@ QRectF barRect(const Drawn& d, int index)
     return {};
 }
 
+// The default mortgage calculated and its graph on show.
+GraphsAll* defaultMortgageGraph(test::TestProgram& program)
+{
+    program.frame->menu()->button(QStringLiteral("Canadian"))->click();
+    auto* calc = qobject_cast<MortgageCalc*>(program.frame->activeTool());
+    calc->calculate();
+    calc->showGraph();
+    return program.frame->findChild<GraphsAll*>();
+}
+
 } // namespace
 
 class GraphsTest : public QObject {
@@ -255,12 +265,7 @@ private slots:
     void printingAsksTwiceAndGoesToThePrinter()
     {
         test::TestProgram program;
-        MDIContainer& frame = *program.frame;
-        frame.menu()->button(QStringLiteral("Canadian"))->click();
-        auto* calc = qobject_cast<MortgageCalc*>(frame.activeTool());
-        calc->calculate();
-        calc->showGraph();
-        auto* graph = frame.findChild<GraphsAll*>();
+        GraphsAll* graph = defaultMortgageGraph(program);
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("graph.pdf"));
         qputenv("FISCALIA_PRINT_TO", pdf.toLocal8Bit());
@@ -282,12 +287,7 @@ private slots:
     void theImageForPaperKeepsItsColourSetting()
     {
         test::TestProgram program;
-        MDIContainer& frame = *program.frame;
-        frame.menu()->button(QStringLiteral("Canadian"))->click();
-        auto* calc = qobject_cast<MortgageCalc*>(frame.activeTool());
-        calc->calculate();
-        calc->showGraph();
-        auto* graph = frame.findChild<GraphsAll*>();
+        GraphsAll* graph = defaultMortgageGraph(program);
         const QImage mono = graph->render(QSize(600, 380), false);
         bool grey = true;
         for (int y = 0; y < mono.height(); y += 3)
