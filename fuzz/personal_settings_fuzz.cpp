@@ -7,7 +7,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     fiscalia::PersonalSettings settings;
     fiscalia::readPersonalSettings(std::string_view(reinterpret_cast<const char*>(data), size), settings);
-    if (settings.currencySymbol.empty() || settings.printFontChoice < 0 || settings.printFontChoice > 3)
+    if (!fiscalia::isAcceptableCurrencySymbol(settings.currencySymbol) || settings.printFontChoice < 0
+        || settings.printFontChoice > 3)
         __builtin_trap();
+    for (const char c : settings.userName) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            __builtin_trap();
+    }
     return 0;
 }
