@@ -2,7 +2,7 @@
 // weekly payments with dates, in the "All " view) through the engine alone
 // and through Calculate with the grid, and the program's start.
 #include "app/app_state.h"
-#include "app/Dialogs.h"
+#include "silent_dialogs.h"
 #include "app/Grid.h"
 #include "app/MDIContainer.h"
 #include "app/MenuMain.h"
@@ -21,20 +21,20 @@ using namespace fiscalia;
 
 namespace {
 
-AmortizationInput largest(const char* frequency)
+AmortizationInput largest(Frequency frequency)
 {
     AmortizationInput in;
     in.principal = Currency::fromInt(250000);
     in.rate = Currency::fromDouble(6.5);
     in.term = Currency::fromInt(40);
     in.frequency = frequency;
-    in.view = AllView;
+    in.view = ScheduleView::All;
     in.datesOn = true;
     in.startDate = *Date::fromYmd(2027, 1, 31);
     return in;
 }
 
-void engine(benchmark::State& state, const char* frequency)
+void engine(benchmark::State& state, Frequency frequency)
 {
     const AmortizationInput in = largest(frequency);
     for (auto _ : state) {
@@ -42,21 +42,8 @@ void engine(benchmark::State& state, const char* frequency)
         benchmark::DoNotOptimize(result.schedule.data());
     }
 }
-BENCHMARK_CAPTURE(engine, weekly_accelerated, FrequencyTexts[5])->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(engine, weekly, FrequencyTexts[3])->Unit(benchmark::kMicrosecond);
-
-// Dialogs that never show anything.
-class SilentDialogs : public Dialogs {
-public:
-    void message(int) override {}
-    void notice(const QString&) override {}
-    bool question(int) override { return false; }
-    void beep() override {}
-    int runModal(QDialog&, DialogPlace) override { return 0; }
-    std::optional<QString> lineInput(const QString&, const QString&) override { return std::nullopt; }
-    QString chooseFile(const FileRequest&, const QString&) override { return {}; }
-    bool choosePrinter(QPrinter&) override { return false; }
-};
+BENCHMARK_CAPTURE(engine, weekly_accelerated, Frequencies[5])->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(engine, weekly, Frequencies[3])->Unit(benchmark::kMicrosecond);
 
 // A frame started in a scratch folder with dialogs that never show.
 StartOptions quietStart(const QTemporaryDir& dir, SilentDialogs& dialogs)
@@ -68,7 +55,7 @@ StartOptions quietStart(const QTemporaryDir& dir, SilentDialogs& dialogs)
     return options;
 }
 
-void calculateWithGrid(benchmark::State& state, const char* frequency)
+void calculateWithGrid(benchmark::State& state, Frequency frequency)
 {
     QTemporaryDir dir;
     SilentDialogs dialogs;
@@ -81,7 +68,7 @@ void calculateWithGrid(benchmark::State& state, const char* frequency)
     st.InputValues[2] = Currency::fromDouble(6.5);
     st.InputValues[3] = Currency::fromInt(40);
     calc->findChild<QRadioButton*>(QStringLiteral("Option1"))->click();
-    calc->findChild<QComboBox*>(QStringLiteral("FreqPmt"))->setCurrentText(QString::fromLatin1(frequency));
+    calc->findChild<QComboBox*>(QStringLiteral("FreqPmt"))->setCurrentIndex(static_cast<int>(frequency));
     st.Mortgage.DatesOn = 1;
     st.Mortgage.StartDate = *Date::fromYmd(2027, 1, 31);
     auto* grid = calc->findChild<Grid*>(QStringLiteral("MGrid"));
@@ -92,8 +79,8 @@ void calculateWithGrid(benchmark::State& state, const char* frequency)
     }
     state.counters["rows"] = grid->rows();
 }
-BENCHMARK_CAPTURE(calculateWithGrid, weekly_accelerated, FrequencyTexts[5])->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(calculateWithGrid, weekly, FrequencyTexts[3])->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculateWithGrid, weekly_accelerated, Frequencies[5])->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculateWithGrid, weekly, Frequencies[3])->Unit(benchmark::kMillisecond);
 
 // Start-up: the frame with its Menu, settings read, shown and laid out.
 void startUp(benchmark::State& state)

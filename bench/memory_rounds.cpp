@@ -11,7 +11,7 @@
 // or the application and without running static destructors, so that a
 // heap profiler reports everything still held then, Qt's own caches too,
 // as not freed.
-#include "app/Dialogs.h"
+#include "silent_dialogs.h"
 #include "app/MDIContainer.h"
 #include "app/MenuMain.h"
 
@@ -33,19 +33,6 @@
 using namespace fiscalia;
 
 namespace {
-
-// Dialogs that never show anything.
-class SilentDialogs : public Dialogs {
-public:
-    void message(int) override {}
-    void notice(const QString&) override {}
-    bool question(int) override { return false; }
-    void beep() override {}
-    int runModal(QDialog&, DialogPlace) override { return 0; }
-    std::optional<QString> lineInput(const QString&, const QString&) override { return std::nullopt; }
-    QString chooseFile(const FileRequest&, const QString&) override { return {}; }
-    bool choosePrinter(QPrinter&) override { return false; }
-};
 
 long residentKiB()
 {

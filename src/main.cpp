@@ -1,3 +1,4 @@
+#include "app/GuardedApplication.h"
 #include "app/MDIContainer.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@ int main(int argc, char* argv[])
                    stderr);
         return 1;
     }
-    QApplication app(argc, argv);
+    fiscalia::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fiscalia"));
     QApplication::setOrganizationName(QStringLiteral("Fiscalia"));
 

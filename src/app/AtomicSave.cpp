@@ -1,27 +1,38 @@
 #include "app/AtomicSave.h"
 
+#include "app/QtText.h"
+
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace fiscalia {
 
-QString saveAtomically(const QString& path, const QByteArray& contents)
+Result<void> saveAtomically(const QString& path, const QByteArray& contents)
 {
+    // A file the user made read-only is not replaced behind their back (a
+    // rename over it would succeed in a writable folder).
+    const QFileInfo target(path);
+    if (target.exists() && target.isFile() && !(target.permissions() & QFileDevice::WriteOwner))
+        return Failure{"the file is read-only"};
+    if (target.exists() && target.isDir())
+        return Failure{"a folder of that name is in the way"};
     QSaveFile file(path);
     // Never fall back to writing over the old file in place.
     file.setDirectWriteFallback(false);
     // Unbuffered, so that a short write (a full disk) shows in write()'s
     // count; a buffered flush may lose it and still commit.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+        return Failure{ss(file.errorString())};
     if (file.write(contents) != contents.size()) {
         QString error = file.errorString();
         file.cancelWriting();
         if (error.isEmpty() || error == QLatin1String("Unknown error"))
-            error = QStringLiteral("The file could not be written completely (is the disk full?).");
-        return error;
+            error = QStringLiteral("the file could not be written completely (is the disk full?)");
+        return Failure{ss(error)};
     }
     if (!file.commit())
-        return file.errorString().isEmpty() ? QStringLiteral("The file could not be saved.") : file.errorString();
+        return Failure{file.errorString().isEmpty() ? std::string("the file could not be saved")
+                                                     : ss(file.errorString())};
     return {};
 }
 

@@ -23,62 +23,21 @@
 namespace fiscalia {
 
 CurrencySymbolBox::CurrencySymbolBox(AppState& state, Dialogs& dialogs, QWidget* parent)
-    : QLineEdit(parent), state_(state), dialogs_(dialogs)
+    : TextBox(parent), state_(state)
 {
-    setAcceptDrops(false);
     makeGreen(this);
+    setFirstKeyReplaces(&state_.EditFlag);
+    maxChars = CurrencySymbolMaxChars;
+    beep = [&dialogs] { dialogs.beep(); };
 }
 
-void CurrencySymbolBox::typeCharacter(QChar c)
+bool CurrencySymbolBox::acceptsText(const QString& candidate, bool) const
 {
-    if (c == QLatin1Char('"')) {
-        dialogs_.beep();
-        return;
-    }
-    if (state_.EditFlag == 0) {
-        clear();
-        state_.EditFlag = 1;
-    }
-    if (c.unicode() == 8)
-        backspace();
-    else
-        insert(QString(c));
-}
-
-void CurrencySymbolBox::typeText(const QString& text)
-{
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-            break;
-        typeCharacter(c);
-    }
-}
-
-void CurrencySymbolBox::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Paste)) {
-        typeText(QApplication::clipboard()->text());
-        return;
-    }
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (next)
-            next->setFocus(Qt::TabFocusReason);
-        return;
-    case Qt::Key_Backspace:
-        typeCharacter(QChar(8));
-        return;
-    default:
-        break;
-    }
-    const QString text = event->text();
-    if (text.isEmpty() || !text.at(0).isPrint() || (event->modifiers() & Qt::ControlModifier)) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    for (const QChar c : text)
-        typeCharacter(c);
+    const auto codePoints = candidate.toUcs4();
+    if (codePoints.size() > CurrencySymbolMaxChars)
+        return false;
+    return std::all_of(codePoints.begin(), codePoints.end(),
+                       [](char32_t c) { return isAcceptableSymbolCharacter(c); });
 }
 
 void CurrencySymbolBox::mousePressEvent(QMouseEvent* event)
@@ -86,21 +45,13 @@ void CurrencySymbolBox::mousePressEvent(QMouseEvent* event)
     // Clicking into the box starts a new symbol.
     clear();
     state_.EditFlag = 1;
-    QLineEdit::mousePressEvent(event);
-}
-
-void CurrencySymbolBox::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::ActiveWindowFocusReason
-        && event->reason() != Qt::PopupFocusReason)
-        state_.EditFlag = 0;
+    TextBox::mousePressEvent(event);
 }
 
 void CurrencySymbolBox::focusOutEvent(QFocusEvent* event)
 {
-    QLineEdit::focusOutEvent(event);
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+    TextBox::focusOutEvent(event);
+    if (sameVisit(event->reason()))
         return;
     if (state_.EditFlag == 1) {
         setText(qs(fitCurrencySymbol(ss(text()))));
@@ -108,15 +59,14 @@ void CurrencySymbolBox::focusOutEvent(QFocusEvent* event)
     }
 }
 
-NameBox::NameBox(AppState& state, QWidget* parent) : OneLineBox(parent), state_(state)
+NameBox::NameBox(AppState& state, QWidget* parent) : TextBox(parent), state_(state)
 {
-    setAcceptDrops(false);
     makeGreen(this);
 }
 
 void NameBox::focusOutEvent(QFocusEvent* event)
 {
-    OneLineBox::focusOutEvent(event);
+    TextBox::focusOutEvent(event);
     state_.UserName = ss(text());
 }
 
@@ -156,7 +106,12 @@ ChangeFnt::ChangeFnt(AppState& state, Dialogs& dialogs, const SettingsStore& sto
         group->addButton(option, i);
         fontLayout->addWidget(option);
     }
-    connect(group, &QButtonGroup::idClicked, this, [this](int id) { state_.PrintFontChoice = id; });
+    // The option that becomes checked is the choice, however it was checked
+    // (mouse, arrow keys, a screen reader).
+    connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            state_.PrintFontChoice = id;
+    });
 
     auto* exit = new QPushButton(QStringLiteral("E&xit to Menu"), this);
     exit->setObjectName(QStringLiteral("ExitFonts"));
@@ -195,7 +150,10 @@ void ChangeFnt::exitToMenu()
     state_.CurrencySymbol = ss(currency_->text().trimmed());
     if (state_.CurrencySymbol.empty())
         state_.CurrencySymbol = std::string(1, '$'); // as the next start would read it
-    saved_ = store_.save({state_.CurrencySymbol, state_.PrintFontChoice, state_.UserName});
+    const Result<void> saved = store_.save({state_.CurrencySymbol, state_.PrintFontChoice, state_.UserName});
+    saved_ = saved.ok();
+    if (!saved)
+        saveFailure_ = qs(saved.reason());
 }
 
 void ChangeFnt::done(int result)

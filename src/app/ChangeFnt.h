@@ -1,8 +1,7 @@
 #pragma once
-#include "app/OneLineBox.h"
+#include "app/TextBox.h"
 
 #include <QDialog>
-#include <QLineEdit>
 
 class QRadioButton;
 class QPushButton;
@@ -14,29 +13,26 @@ class Dialogs;
 class SettingsStore;
 
 // The currency box of the settings window: clicking into it or the first key
-// empties it; Enter moves on; leaving it fits the text to 2 characters.
-class CurrencySymbolBox : public QLineEdit {
+// empties it; it takes at most 4 characters and no control or format
+// characters (a symbol that would garble every amount); Enter moves on;
+// leaving it fits the text to 2 characters.
+class CurrencySymbolBox : public TextBox {
     Q_OBJECT
 public:
     CurrencySymbolBox(AppState& state, Dialogs& dialogs, QWidget* parent = nullptr);
-    QWidget* next = nullptr;
-    void typeText(const QString& text);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    bool acceptsText(const QString& candidate, bool pasted) const override;
     void mousePressEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void typeCharacter(QChar c);
     AppState& state_;
-    Dialogs& dialogs_;
 };
 
 // The name box: a one-line box whose text becomes the user's name when it
 // is left.
-class NameBox : public OneLineBox {
+class NameBox : public TextBox {
     Q_OBJECT
 public:
     NameBox(AppState& state, QWidget* parent = nullptr);
@@ -56,8 +52,9 @@ class ChangeFnt : public QDialog {
 public:
     ChangeFnt(AppState& state, Dialogs& dialogs, const SettingsStore& store, QWidget* parent = nullptr);
 
-    // True when the settings file was written on exit.
+    // True when the settings file was written on exit; else why not.
     bool saved() const { return saved_; }
+    const QString& saveFailure() const { return saveFailure_; }
 
     void done(int result) override;
 
@@ -69,6 +66,7 @@ private:
     CurrencySymbolBox* currency_;
     NameBox* name_;
     bool saved_ = false;
+    QString saveFailure_;
     bool exited_ = false;
 };
 

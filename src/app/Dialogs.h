@@ -1,6 +1,7 @@
 #pragma once
 #include "app/placement.h"
 
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -11,6 +12,12 @@ namespace fiscalia {
 
 struct FileRequest;
 
+// Draws a document's pages on a printer (a real one, a PDF or a preview);
+// false when the pages could not be drawn.
+using PagePainter = std::function<bool(QPrinter&)>;
+
+enum class PrintOutcome { Printed, Cancelled, Failed };
+
 // Everything modal goes through this interface. The program shows real
 // modal windows; tests install a scripted double, so no test ever waits on a
 // window.
@@ -20,12 +27,18 @@ public:
 
     // Message N of the catalogue in the message window; returns when it closes.
     virtual void message(int number) = 0;
+    // Message N followed by what caused it (a file's fault, the system's
+    // reason), so the user learns the real cause.
+    virtual void messageWithCause(int number, const QString& cause) = 0;
     // A text of the program's own that is not in the catalogue (a missing
-    // help file, a failed print job), shown in the same message window.
+    // help file, a failed save), shown in the same message window.
     virtual void notice(const QString& text) = 0;
     // Yes/no question N; true for Yes.
     virtual bool question(int number) = 0;
-    // The system beep of a dropped key.
+    // A yes/no question of the program's own that is not in the catalogue
+    // (replace an existing file?); true for Yes.
+    virtual bool confirm(const QString& text) = 0;
+    // The system beep of a refused key.
     virtual void beep() = 0;
     // Runs one of the program's own modal windows (settings, additional
     // payments ...) placed at its offset from the frame; returns its result.
@@ -33,11 +46,13 @@ public:
     // The one-line input window "Input" (the printout's header, a fund's
     // name): the text typed, or nothing when the user cancelled.
     virtual std::optional<QString> lineInput(const QString& prompt, const QString& acceptCaption) = 0;
-    // The open or save dialog of a file request: the full path chosen, or an
-    // empty text when the user cancelled.
-    virtual QString chooseFile(const FileRequest& request, const QString& defaultName) = 0;
-    // The print dialog: false when the user cancelled.
-    virtual bool choosePrinter(QPrinter& printer) = 0;
+    // The open or save dialog of a file request, offering `defaultPath` (a
+    // full path, or a bare name): the full path chosen, or an empty text
+    // when the user cancelled.
+    virtual QString chooseFile(const FileRequest& request, const QString& defaultPath) = 0;
+    // The print dialog for the pages `paint` draws; it also offers a preview
+    // of those same pages, from which they can be printed.
+    virtual PrintOutcome print(QPrinter& printer, const PagePainter& paint) = 0;
 };
 
 } // namespace fiscalia

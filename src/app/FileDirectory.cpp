@@ -5,20 +5,68 @@
 #include "app/file_requests.h"
 #include "app/QtText.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace fiscalia {
+
+namespace {
+
+std::string* lastPathOfKind(AppState& state, const FileRequest& request)
+{
+    switch (request.defaultName) {
+    case FileRequest::DefaultName::CurrentFile: return &state.CurrentFileName;
+    case FileRequest::DefaultName::LastMortgage: return &state.LastMortgageFile;
+    case FileRequest::DefaultName::LastLoan: return &state.LastLoanFile;
+    case FileRequest::DefaultName::None: break;
+    }
+    return nullptr;
+}
+
+bool samePath(const QString& a, const QString& b)
+{
+    if (a.isEmpty() || b.isEmpty() || QDir::isRelativePath(b))
+        return false;
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+} // namespace
+
+QString chooseFileToSave(Dialogs& dialogs, const FileRequest& request, const QString& lastPathOfKind)
+{
+    QString offered = lastPathOfKind;
+    while (true) {
+        const QString chosen = dialogs.chooseFile(request, offered);
+        if (chosen.isEmpty())
+            return {};
+        const QString path = qs(withExtension(ss(chosen), request.extension));
+        if (!isValidFileName(ss(path))) {
+            if (request.badNameMessage)
+                dialogs.message(request.badNameMessage);
+            offered = path;
+            continue;
+        }
+        // Any existing file but the one this kind of file last came from or
+        // went to is replaced only when the user says so.
+        if (QFileInfo::exists(path) && !samePath(path, lastPathOfKind)
+            && !dialogs.confirm(QStringLiteral("%1 already exists. Do you want to replace it?")
+                                    .arg(QDir::toNativeSeparators(path)))) {
+            offered = path;
+            continue;
+        }
+        return path;
+    }
+}
 
 void FileDirectory(AppState& state, Dialogs& dialogs)
 {
     const auto request = fileRequest(state.FileAction);
     if (!request)
         return;
-    std::string defaultName;
-    switch (request->defaultName) {
-    case FileRequest::DefaultName::CurrentFile: defaultName = state.CurrentFileName; break;
-    case FileRequest::DefaultName::LastMortgage: defaultName = state.LastMortgageFile; break;
-    case FileRequest::DefaultName::LastLoan: defaultName = state.LastLoanFile; break;
-    }
-    const QString chosen = dialogs.chooseFile(*request, qs(defaultName));
+    const std::string* last = lastPathOfKind(state, *request);
+    const QString lastPath = last ? qs(*last) : QString();
+    const QString chosen =
+        request->save ? chooseFileToSave(dialogs, *request, lastPath) : dialogs.chooseFile(*request, lastPath);
     if (chosen.isEmpty()) {
         state.FileAction = FileCancelled;
         state.ChosenFile.clear();

@@ -10,46 +10,120 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMenu>
+#include <QPointer>
+#include <QRegularExpression>
+
+#include <cmath>
 
 namespace fiscalia {
 
-void makeGreen(QWidget* box)
+namespace {
+
+const QColor GreenBase(0x9c, 0xe6, 0x9c);
+
+QPalette greenPalette(QPalette palette)
 {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QColor(0x9c, 0xe6, 0x9c));
+    palette.setColor(QPalette::Base, GreenBase);
     palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::Highlight, QColor(0x1f, 0x6f, 0x3f));
     palette.setColor(QPalette::HighlightedText, Qt::white);
-    box->setPalette(palette);
+    return palette;
+}
+
+bool classIsGreen(const char* className)
+{
+    return QApplication::palette(className).color(QPalette::Base) == GreenBase;
+}
+
+void makeClassGreen(const char* className)
+{
+    QPalette palette = greenPalette(QGuiApplication::palette());
+    // Marked as nothing of its own, the palette reaches every box as this
+    // one palette, not as a copy made for each box.
+    palette.setResolveMask(0);
+    QApplication::setPalette(palette, className);
+}
+
+// The application forgets the palettes of classes when its own palette
+// changes (a new desktop theme); the green ones are given again, from the
+// new palette, before the boxes hear of the change.
+class GreenClasses : public QObject {
+public:
+    explicit GreenClasses(QObject* parent) : QObject(parent) { parent->installEventFilter(this); }
+
+    void add(const char* className)
+    {
+        if (!names_.contains(className))
+            names_.append(QByteArray(className));
+        if (!classIsGreen(className))
+            makeClassGreen(className);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::ApplicationPaletteChange) {
+            for (const QByteArray& name : std::as_const(names_))
+                if (!classIsGreen(name.constData()))
+                    makeClassGreen(name.constData());
+        }
+        return false;
+    }
+
+private:
+    QList<QByteArray> names_;
+};
+
+} // namespace
+
+void makeGreen(QWidget* box)
+{
     box->setAutoFillBackground(true);
+    // The boxes of a class share one palette, kept by the application for
+    // the class. A palette set on each box would be a new palette for every
+    // box (QWidget::setPalette always makes its own copy), and the style,
+    // which keeps the pictures it draws of a combo box by palette, would
+    // draw and keep new pictures for the boxes of every window opened: the
+    // memory grew with each mortgage window until the cache was full, and
+    // the cache's names of pictures long dropped kept growing after that.
+    const char* className = box->metaObject()->className();
+    if (qApp && qstrncmp(className, "fiscalia::", 10) == 0) {
+        static QPointer<GreenClasses> classes;
+        if (!classes)
+            classes = new GreenClasses(qApp);
+        classes->add(className);
+        return;
+    }
+    // A class without a meta-object of its own here would turn its Qt base
+    // class green everywhere: it gets a palette of its own.
+    box->setPalette(greenPalette(box->palette()));
 }
 
 namespace {
 
-bool isNavigationOrShortcut(const QKeyEvent* event)
+// The longest text a number box takes: 15 whole digits (the most a slot
+// holds), a sign, the point and the decimals.
+constexpr int NumberBoxChars = 20;
+
+QChar localeDecimal(const AppState& st)
 {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
-        return true;
-    // Alt+letter belongs to the window's buttons; AltGr characters have text.
-    if ((event->modifiers() & Qt::AltModifier) && event->text().isEmpty())
-        return true;
-    const QString text = event->text();
-    return text.isEmpty() || (text.at(0).isNull());
+    const QString decimal = qs(st.Symbols.decimal);
+    return decimal.size() == 1 ? decimal.at(0) : QLatin1Char('.');
 }
 
 } // namespace
 
 GreenLineEdit::GreenLineEdit(BoxHost& host, BoxSpec spec, QWidget* parent)
-    : QLineEdit(parent), host_(host), spec_(std::move(spec))
+    : TextBox(parent), host_(host), spec_(std::move(spec))
 {
     makeGreen(this);
-    setAcceptDrops(false); // dropped text would bypass the key filter
     // Numbers stand at the right, as their right-justified texts are built.
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setFirstKeyReplaces(&host_.state.EditFlag);
+    maxChars = NumberBoxChars;
+    beep = [this] { host_.dialogs.beep(); };
+    connect(this, &QLineEdit::textChanged, this, &GreenLineEdit::fitWidth);
 }
 
 QString GreenLineEdit::formatValue(double typedValue) const
@@ -71,7 +145,53 @@ void GreenLineEdit::showStoredValue()
     setText(formatValue(stored.toDouble() * spec_.scale));
 }
 
-void GreenLineEdit::beginEditing()
+QString GreenLineEdit::numericCore(const QString& text) const
+{
+    const AppState& st = host_.state;
+    QString core = text;
+    if (!st.CurrencySymbol.empty())
+        core.remove(qs(st.CurrencySymbol));
+    if (!spec_.suffix.isEmpty())
+        core.remove(spec_.suffix);
+    const QString group = qs(st.Symbols.group);
+    if (!group.isEmpty())
+        core.remove(group);
+    core.remove(QRegularExpression(QStringLiteral("\\s")));
+    const QChar decimal = localeDecimal(st);
+    if (decimal != QLatin1Char('.'))
+        core.replace(decimal, QLatin1Char('.'));
+    return core;
+}
+
+bool GreenLineEdit::acceptsText(const QString& candidate, bool pasted) const
+{
+    if (spec_.filter == KeyFilter::ListOnly)
+        return false;
+    const NumberRule rule{spec_.filter == KeyFilter::WholeNumber ? 0 : spec_.decimals, spec_.allowMinus, spec_.scale};
+    return acceptsNumberText(ss(numericCore(candidate)), rule, pasted);
+}
+
+QChar GreenLineEdit::mapCharacter(QChar c) const
+{
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        return spec_.filter == KeyFilter::ListOnly ? QChar() : c;
+    if (spec_.filter == KeyFilter::Decimal && (c == QLatin1Char('.') || c == localeDecimal(host_.state)))
+        return localeDecimal(host_.state); // the box shows the locale's separator
+    return {};
+}
+
+QString GreenLineEdit::cleanPaste(const QString& text) const
+{
+    // The currency symbol, the suffix, group separators and blanks go; the
+    // point or the locale's decimal separator becomes the box's separator.
+    QString core = numericCore(text);
+    const QChar decimal = localeDecimal(host_.state);
+    if (decimal != QLatin1Char('.'))
+        core.replace(QLatin1Char('.'), decimal);
+    return core;
+}
+
+void GreenLineEdit::startEditing()
 {
     clear();
     if (host_.clearResults)
@@ -81,104 +201,32 @@ void GreenLineEdit::beginEditing()
 
 void GreenLineEdit::typeCharacter(QChar c)
 {
-    AppState& st = host_.state;
-    if (st.EditFlag == 0)
-        beginEditing();
-    bool passes = false;
-    switch (spec_.filter) {
-    case KeyFilter::Decimal:
-        if (spec_.decimals > 2)
-            st.DecimalsOverride = spec_.decimals;
-        passes = decimalFilterPasses(c.unicode(), ss(text()), st.DecimalsOverride);
-        break;
-    case KeyFilter::WholeNumber:
-        passes = wholeNumberFilterPasses(c.unicode());
-        break;
-    case KeyFilter::ListOnly:
-        passes = false;
-        break;
-    }
-    if (!passes) {
-        host_.dialogs.beep();
+    if (c == QLatin1Char('-') && spec_.allowMinus) {
+        // A minus typed anywhere starts the value afresh as a negative one.
+        startEditing();
+        setText(QStringLiteral("-"));
         return;
     }
-    if (c.unicode() == 8)
-        backspace();
-    else if (c.unicode() == 127)
-        del();
-    else
-        insert(QString(c));
+    TextBox::typeCharacter(c);
 }
 
-void GreenLineEdit::typeText(const QString& text)
+void GreenLineEdit::deleteKeyPressed()
 {
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-            break; // only the first line of a pasted text
-        typeCharacter(c);
-    }
-}
-
-void GreenLineEdit::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Paste)) {
-        typeText(QApplication::clipboard()->text());
-        return;
-    }
-    if (event->matches(QKeySequence::Cut)) {
-        if (hasSelectedText()) {
-            copy();
-            typeCharacter(QChar(8));
-        }
-        return;
-    }
-    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
-        return; // undo would bring back a text that is not the stored value
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (spec_.next)
-            spec_.next->setFocus(Qt::TabFocusReason);
-        else
-            focusNextChild();
-        return;
-    case Qt::Key_Delete:
-        if (host_.clearResults)
-            host_.clearResults();
-        QLineEdit::keyPressEvent(event);
-        return;
-    case Qt::Key_Backspace:
-        typeCharacter(QChar(8));
-        return;
-    default:
-        break;
-    }
-    if (isNavigationOrShortcut(event)) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    for (const QChar c : event->text())
-        typeCharacter(c);
+    if (host_.clearResults)
+        host_.clearResults();
 }
 
 void GreenLineEdit::focusInEvent(QFocusEvent* event)
 {
-    QLineEdit::focusInEvent(event);
-    const auto reason = event->reason();
-    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
-        return; // back from a list or another window: still the same visit
-    host_.state.EditFlag = 0;
-    if (spec_.selectAllOnFocus)
+    TextBox::focusInEvent(event);
+    if (spec_.selectAllOnFocus && !sameVisit(event->reason()))
         selectAll();
 }
 
 void GreenLineEdit::focusOutEvent(QFocusEvent* event)
 {
-    QLineEdit::focusOutEvent(event);
-    const auto reason = event->reason();
-    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
-        return;
-    if (host_.state.EditFlag == 1)
+    TextBox::focusOutEvent(event);
+    if (!sameVisit(event->reason()) && host_.state.EditFlag == 1)
         storeTypedValue();
 }
 
@@ -186,6 +234,13 @@ void GreenLineEdit::commit()
 {
     if (host_.state.EditFlag == 1)
         storeTypedValue();
+}
+
+void GreenLineEdit::takeChosenText(const QString& itemText)
+{
+    setText(itemText);
+    host_.state.EditFlag = 1;
+    storeTypedValue();
 }
 
 void commitFocusedBox()
@@ -199,32 +254,14 @@ void commitFocusedBox()
         combo->box()->commit();
 }
 
-double GreenLineEdit::readTypedValue() const
-{
-    // Typed text holds digits and the point; a shown value that was only
-    // partly changed (the Delete key) still carries its symbol, separators
-    // and suffix, which are taken off before the reading.
-    const AppState& st = host_.state;
-    QString text = this->text();
-    if (spec_.currencyPrefix && !st.CurrencySymbol.empty())
-        text.remove(qs(st.CurrencySymbol));
-    if (!spec_.suffix.isEmpty() && text.endsWith(spec_.suffix))
-        text.chop(spec_.suffix.size());
-    const QString decimal = qs(st.Symbols.decimal);
-    const QString group = qs(st.Symbols.group);
-    if (decimal != QLatin1String(".") && text.contains(decimal)) {
-        text.remove(group);
-        text.replace(decimal, QStringLiteral("."));
-    } else if (!group.isEmpty() && group != QLatin1String(".")) {
-        text.remove(group);
-    }
-    return Val(ss(text));
-}
-
 void GreenLineEdit::storeTypedValue()
 {
     AppState& st = host_.state;
-    double typed = readTypedValue();
+    // The value read is rounded to the decimals the box shows, so the stored
+    // value is the one on screen.
+    const int decimals = spec_.filter == KeyFilter::WholeNumber ? 0 : spec_.decimals;
+    const double factor = std::pow(10.0, decimals);
+    double typed = std::round(Val(ss(numericCore(text()))) * factor) / factor;
     if (spec_.limit > 0 && typed > spec_.limit) {
         if (spec_.limitMessage)
             host_.dialogs.message(spec_.limitMessage);
@@ -250,28 +287,23 @@ void GreenLineEdit::storeTypedValue()
         spec_.onStored();
 }
 
-void GreenLineEdit::mouseReleaseEvent(QMouseEvent* event)
+void GreenLineEdit::setBaseWidth(int pixels)
 {
-    if (event->button() == Qt::MiddleButton) {
-        // The X11 selection paste, typed in through the filter.
-        if (QApplication::clipboard()->supportsSelection())
-            typeText(QApplication::clipboard()->text(QClipboard::Selection));
-        return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
+    baseWidth_ = pixels;
+    fitWidth();
 }
 
-void GreenLineEdit::contextMenuEvent(QContextMenuEvent* event)
+void GreenLineEdit::fitWidth()
 {
-    QMenu menu(this);
-    QAction* copyAction = menu.addAction(tr("&Copy"), this, &QLineEdit::copy);
-    copyAction->setEnabled(hasSelectedText());
-    QAction* pasteAction = menu.addAction(tr("&Paste"), this,
-                                          [this] { typeText(QApplication::clipboard()->text()); });
-    pasteAction->setEnabled(!QApplication::clipboard()->text().isEmpty());
-    menu.addSeparator();
-    menu.addAction(tr("Select &All"), this, &QLineEdit::selectAll);
-    menu.exec(event->globalPos());
+    if (baseWidth_ <= 0)
+        return;
+    QWidget* outer = qobject_cast<QComboBox*>(parentWidget()) ? parentWidget() : this;
+    // Room for the text with the frame and, in a combo box, its arrow.
+    const int chrome = 14 + (outer != this ? 24 : 0);
+    const int needed = fontMetrics().horizontalAdvance(text()) + chrome;
+    const int width = std::max(baseWidth_, needed);
+    if (outer->minimumWidth() != width || outer->maximumWidth() != width)
+        outer->setFixedWidth(width);
 }
 
 GreenComboBox::GreenComboBox(BoxHost& host, BoxSpec spec, QWidget* parent)
@@ -285,12 +317,22 @@ GreenComboBox::GreenComboBox(BoxHost& host, BoxSpec spec, QWidget* parent)
         setCompleter(nullptr);
     }
     makeGreen(this);
-    connect(this, qOverload<int>(&QComboBox::activated), this, [this](int) {
-        if (host_.clearResults)
-            host_.clearResults();
-        host_.state.EditFlag = 1;
-        if (onChosen)
-            onChosen();
+    // Every change of the chosen item, however it came about, is a choice;
+    // choosing the item already shown again is one too.
+    // The first item put into an empty list is shown, not chosen.
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const int before = shownIndex_;
+        shownIndex_ = index;
+        if (before < 0)
+            lastChosen_ = index;
+        else
+            chosen(index);
+    });
+    connect(this, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        const bool alreadyTaken = index == lastChosen_
+                                  && (!box_ || box_->text() == box_->formatValue(Val(ss(itemText(index)))));
+        if (!alreadyTaken)
+            chosen(index);
     });
 }
 
@@ -302,6 +344,38 @@ BoxSpec& GreenComboBox::spec()
 void GreenComboBox::setNext(QWidget* next)
 {
     spec().next = next;
+}
+
+void GreenComboBox::setItems(const QStringList& items)
+{
+    const QSignalBlocker quiet(this);
+    const QString shown = box_ ? box_->text() : QString();
+    clear();
+    addItems(items);
+    if (box_)
+        box_->setText(shown);
+    lastChosen_ = shownIndex_ = currentIndex();
+}
+
+void GreenComboBox::showChoice(int index)
+{
+    const QSignalBlocker quiet(this);
+    setCurrentIndex(index);
+    lastChosen_ = shownIndex_ = currentIndex();
+}
+
+void GreenComboBox::chosen(int index)
+{
+    if (index < 0)
+        return;
+    lastChosen_ = index;
+    if (host_.clearResults)
+        host_.clearResults();
+    host_.state.EditFlag = 1;
+    if (box_)
+        box_->takeChosenText(itemText(index));
+    if (onChosen)
+        onChosen(index);
 }
 
 void GreenComboBox::keyPressEvent(QKeyEvent* event)
@@ -327,7 +401,10 @@ void GreenComboBox::keyPressEvent(QKeyEvent* event)
     }
     // A list-only box: typed characters are dropped with a beep and clear
     // the results; other keys keep their normal meaning.
-    if (!isNavigationOrShortcut(event) || key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+    const bool shortcut = (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+                          || ((event->modifiers() & Qt::AltModifier) && event->text().isEmpty());
+    const bool typed = !event->text().isEmpty() && event->text().at(0).isPrint() && !shortcut;
+    if (typed || key == Qt::Key_Backspace || key == Qt::Key_Delete) {
         host_.dialogs.beep();
         if (host_.clearResults)
             host_.clearResults();

@@ -1,10 +1,16 @@
 #include "app/Grid.h"
 
 #include "app/placement.h"
+#include "app/QtText.h"
+#include "app/TableExport.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPalette>
+
+#include <climits>
 
 namespace fiscalia {
 
@@ -87,6 +93,41 @@ void GridModel::setAlignment(int col, Qt::Alignment alignment)
         emit dataChanged(index(0, col), index(rows_ - 2, col), {Qt::TextAlignmentRole});
 }
 
+TextTable GridModel::texts(int row1, int col1, int row2, int col2) const
+{
+    TextTable table;
+    for (int r = std::max(row1, 0); r <= std::min(row2, rows_ - 1); ++r) {
+        std::vector<std::string> row;
+        for (int c = std::max(col1, 0); c <= std::min(col2, cols_ - 1); ++c)
+            row.push_back(ss(cell(r, c)));
+        table.push_back(std::move(row));
+    }
+    return table;
+}
+
+int GridModel::lastFilledRow() const
+{
+    for (int r = rows_ - 1; r > 0; --r)
+        for (int c = 0; c < cols_; ++c)
+            if (!cells_[static_cast<std::size_t>(r * cols_ + c)].trimmed().isEmpty())
+                return r;
+    return 0;
+}
+
+QString GridModel::longestText(int col) const
+{
+    qsizetype longest = -1;
+    QString text;
+    for (int r = 1; r < rows_; ++r) {
+        const QString& cellText = cells_[static_cast<std::size_t>(r * cols_ + col)];
+        if (cellText.size() > longest) {
+            longest = cellText.size();
+            text = cellText;
+        }
+    }
+    return text;
+}
+
 int GridModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : rows_ - 1;
@@ -136,20 +177,28 @@ Grid::Grid(QWidget* parent) : QTableView(parent)
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid for the next control; the arrows move in it.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
         emit cellClicked(index.row() + 1, index.column());
     });
+    // A column widens for a wider text, so no number is ever cut.
+    connect(&model_, &QAbstractItemModel::modelReset, this, [this] { fitColumns(0, cols() - 1); });
+    connect(&model_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to) { fitColumns(from.column(), to.column()); });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current, const QModelIndex&) {
                 if (current.isValid())
                     emit currentCellChanged(current.row() + 1, current.column());
             });
 }
+
+Grid::~Grid() = default;
 
 void Grid::setRows(int rows)
 {
@@ -168,7 +217,7 @@ void Grid::setColWidthTwips(int col, int twips)
     if (static_cast<int>(baseWidths_.size()) <= col)
         baseWidths_.resize(static_cast<std::size_t>(col) + 1, 0);
     baseWidths_[static_cast<std::size_t>(col)] = twipsToPixels(twips);
-    setColumnWidth(col, twipsToPixels(twips));
+    setColumnWidth(col, baseWidth(col));
     spreadColumns();
 }
 
@@ -178,23 +227,42 @@ void Grid::setFillWidth(bool fill)
     spreadColumns();
 }
 
+int Grid::baseWidth(int col) const
+{
+    const auto i = static_cast<std::size_t>(col);
+    const int design = i < baseWidths_.size() && baseWidths_[i] > 0 ? baseWidths_[i] : 0;
+    const int text = i < textWidths_.size() ? textWidths_[i] : 0;
+    return std::max(design, text);
+}
+
+void Grid::fitColumns(int firstCol, int lastCol)
+{
+    textWidths_.resize(static_cast<std::size_t>(cols()), 0);
+    bool wider = false;
+    const QFontMetrics metrics(font());
+    for (int c = std::max(firstCol, 0); c <= std::min(lastCol, cols() - 1); ++c) {
+        const int needed = metrics.horizontalAdvance(model_.longestText(c)) + 2 * metrics.averageCharWidth();
+        textWidths_[static_cast<std::size_t>(c)] = needed;
+        if (needed > columnWidth(c)) {
+            setColumnWidth(c, needed);
+            wider = true;
+        }
+    }
+    if (wider || fillWidth_)
+        spreadColumns();
+}
+
 void Grid::spreadColumns()
 {
     if (!fillWidth_ || baseWidths_.empty())
         return;
     int total = 0;
     for (int i = 0; i < cols(); ++i)
-        total += i < static_cast<int>(baseWidths_.size()) && baseWidths_[static_cast<std::size_t>(i)] > 0
-                     ? baseWidths_[static_cast<std::size_t>(i)]
-                     : columnWidth(i);
+        total += baseWidth(i) > 0 ? baseWidth(i) : columnWidth(i);
     const int room = viewport()->width();
     const int extra = std::max(0, room - total) / std::max(1, cols());
-    for (int i = 0; i < cols(); ++i) {
-        const int base = i < static_cast<int>(baseWidths_.size()) && baseWidths_[static_cast<std::size_t>(i)] > 0
-                             ? baseWidths_[static_cast<std::size_t>(i)]
-                             : columnWidth(i);
-        setColumnWidth(i, base + extra);
-    }
+    for (int i = 0; i < cols(); ++i)
+        setColumnWidth(i, (baseWidth(i) > 0 ? baseWidth(i) : columnWidth(i)) + extra);
 }
 
 void Grid::resizeEvent(QResizeEvent* event)
@@ -237,8 +305,60 @@ void Grid::setCurrentCell(int row, int col)
         setCurrentIndex(index);
 }
 
+TextTable Grid::selectedTexts() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) {
+        const QModelIndex current = currentIndex();
+        if (!current.isValid())
+            return {};
+        return model_.texts(current.row() + 1, current.column(), current.row() + 1, current.column());
+    }
+    int top = INT_MAX, left = INT_MAX, bottom = -1, right = -1;
+    for (const QModelIndex& index : selected) {
+        top = std::min(top, index.row());
+        bottom = std::max(bottom, index.row());
+        left = std::min(left, index.column());
+        right = std::max(right, index.column());
+    }
+    return model_.texts(top + 1, left, bottom + 1, right);
+}
+
+TextTable Grid::allTexts() const
+{
+    return model_.texts(0, 0, model_.lastFilledRow(), cols() - 1);
+}
+
+void Grid::copySelection() const
+{
+    copyTable(selectedTexts());
+}
+
+void Grid::enableExport(const ExportTarget& target)
+{
+    export_ = std::make_unique<ExportTarget>(target);
+}
+
+bool Grid::exportAll()
+{
+    return export_ && exportTable(*export_, allTexts());
+}
+
+void Grid::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction(tr("&Copy"), this, &Grid::copySelection);
+    if (export_)
+        menu.addAction(tr("&Export as CSV..."), this, &Grid::exportAll);
+    menu.exec(event->globalPos());
+}
+
 void Grid::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Copy)) {
+        copySelection();
+        return;
+    }
     if (keyHandler && keyHandler(event))
         return;
     QTableView::keyPressEvent(event);

@@ -1,11 +1,16 @@
 #pragma once
+#include "app/table_text.h"
+
 #include <QAbstractTableModel>
 #include <QTableView>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace fiscalia {
+
+struct ExportTarget;
 
 // The cells of a spreadsheet grid: row 0 is the fixed heading row (shown as
 // the view's header), column 0 the fixed row-label column; everything else is
@@ -27,6 +32,13 @@ public:
     // gridCols() texts each, short rows padded with empty cells.
     void setDataRows(int rows, const std::vector<QString>& cells);
     void setAlignment(int col, Qt::Alignment alignment);
+    // The texts of a range of cells, row by row (heading row 0 included
+    // when the range starts there).
+    TextTable texts(int row1, int col1, int row2, int col2) const;
+    // The last row with any text in it.
+    int lastFilledRow() const;
+    // The longest text of a column (in characters), for its width.
+    QString longestText(int col) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -43,11 +55,16 @@ private:
 
 // The spreadsheet grid widget used by every tool: grid rows and columns, row
 // height, column widths (in twips), alignments, the current cell, cell texts,
-// range fill and bulk fill, and click, cell-change and key hooks.
+// range fill and bulk fill, and click, cell-change and key hooks. Arrow keys
+// move between cells; Tab and Shift+Tab move on to the window's other
+// controls. A column widens to show its widest text whole. Selected cells
+// are copied with Ctrl+C as tab-separated text; the context menu offers
+// "Copy" and, once export is enabled, "Export as CSV...".
 class Grid : public QTableView {
     Q_OBJECT
 public:
     explicit Grid(QWidget* parent = nullptr);
+    ~Grid() override;
 
     GridModel& cells() { return model_; }
     const GridModel& cells() const { return model_; }
@@ -78,6 +95,15 @@ public:
     // A key press on the grid: return true when the key was taken.
     std::function<bool(QKeyEvent*)> keyHandler;
 
+    // The selected cells as shown (the current cell when nothing is selected).
+    TextTable selectedTexts() const;
+    // The whole table with its headings, down to the last filled row.
+    TextTable allTexts() const;
+    void copySelection() const;
+    // Lets the context menu export the whole table as comma-separated values.
+    void enableExport(const ExportTarget& target);
+    bool exportAll();
+
 signals:
     void cellClicked(int row, int col);
     void currentCellChanged(int row, int col);
@@ -85,12 +111,18 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void spreadColumns();
+    // Each column at least as wide as its widest text.
+    void fitColumns(int firstCol, int lastCol);
+    int baseWidth(int col) const;
     GridModel model_;
     bool fillWidth_ = false;
     std::vector<int> baseWidths_;
+    std::vector<int> textWidths_;
+    std::unique_ptr<ExportTarget> export_;
 };
 
 } // namespace fiscalia

@@ -1,5 +1,8 @@
 #include "app/HelpViewer.h"
 
+#include "app/QtText.h"
+#include "app/safe_read.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -56,12 +59,13 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
 
 bool HelpViewer::openAt(const QString& path, int context)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
     if (file_ != path) {
-        browser_->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()),
-                            QTextDocument::HtmlResource);
+        // Read as every file of the program is: a regular file of bounded size.
+        const Result<std::string> text = readFileSafely(ss(path));
+        if (!text)
+            return false;
+        browser_->setSearchPaths({QFileInfo(path).absolutePath()});
+        browser_->setHtml(QString::fromUtf8(text->data(), static_cast<qsizetype>(text->size())));
         file_ = path;
         setWindowTitle(browser_->documentTitle().isEmpty() ? tr("Fiscalia Help") : browser_->documentTitle());
     }

@@ -2,12 +2,14 @@
 
 #include "app/app_state.h"
 #include "app/ChangeFnt.h"
+#include "app/GuardedApplication.h"
 #include "app/HelpViewer.h"
 #include "app/MenuMain.h"
 #include "app/QtDialogs.h"
 #include "app/SettingsStore.h"
 #include "app/ToolWindow.h"
 #include "app/QtText.h"
+#include "app/WindowLayout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -94,11 +96,27 @@ MDIContainer::MDIContainer(StartOptions options)
     setMinimumSize(320, 240);
 
     qApp->installEventFilter(this);
+    installAccessibleNames();
+    // The last resort: a failure that escaped an event handler is reported
+    // as a wrong entry, and the program goes on.
+    GuardedApplication::setHandler([this](const QString&) {
+        QApplication::restoreOverrideCursor();
+        dialogs_->message(3);
+    });
 }
 
 MDIContainer::~MDIContainer()
 {
+    GuardedApplication::setHandler(nullptr);
     qApp->removeEventFilter(this);
+    // The windows go first: they hold the program's state and dialogs, which
+    // go with this frame's members.
+    delete area_;
+    area_ = nullptr;
+    menu_ = nullptr;
+    menuWindow_ = nullptr;
+    delete helpViewer_;
+    helpViewer_ = nullptr;
 }
 
 void MDIContainer::loadSettings()
@@ -134,6 +152,9 @@ void MDIContainer::openSettings()
     setFrameCaption(QStringLiteral(" Personalize"));
     ChangeFnt settings(*state_, *dialogs_, *store_, this);
     dialogs_->runModal(settings, DialogPlace::Settings);
+    if (!settings.saved())
+        dialogs_->notice(tr("Your settings could not be saved, so they last only until Fiscalia ends. Tried: %1.")
+                             .arg(settings.saveFailure()));
     menu_->showUserName();
     setFrameCaption(QStringLiteral(" Fiscalia Menu"));
     showMenu();

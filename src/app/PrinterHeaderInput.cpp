@@ -1,7 +1,7 @@
 #include "app/PrinterHeaderInput.h"
 
 #include "app/HelpViewer.h"
-#include "app/OneLineBox.h"
+#include "app/TextBox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,7 +19,7 @@ PrinterHeaderInput::PrinterHeaderInput(QWidget* parent, const QString& prompt, c
 
     auto* label = new QLabel(prompt, this);
     label->setObjectName(QStringLiteral("FName"));
-    input_ = new OneLineBox(this);
+    input_ = new TextBox(this);
     input_->setObjectName(QStringLiteral("InFName"));
     input_->setMinimumWidth(input_->fontMetrics().averageCharWidth() * 60);
     input_->setAcceptDrops(false);

@@ -5,7 +5,7 @@
 
 namespace fiscalia {
 
-class OneLineBox;
+class TextBox;
 
 // The one-line input window "Input": by default the printout's header
 // (" Type in one line header information.", "Continue &Printout",
@@ -21,7 +21,7 @@ public:
     std::optional<QString> answer() const;
 
 private:
-    OneLineBox* input_;
+    TextBox* input_;
     bool accepted_ = false;
 };
 

@@ -61,17 +61,28 @@ void PrinterOutput::preparePage(QPrinter& printer)
     printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
 }
 
-bool PrinterOutput::openPrinter(QPrinter& printer, const QString& documentName)
+PrinterOutput::Result PrinterOutput::print(QPrinter& printer, const QString& documentName, const PagePainter& paint)
 {
+    error_.clear();
     printer.setDocName(documentName);
     preparePage(printer);
     const QString target = qEnvironmentVariable("FISCALIA_PRINT_TO");
+    PrintOutcome outcome = PrintOutcome::Failed;
     if (!target.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(target);
-        return true;
+        outcome = paint(printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
+    } else {
+        outcome = dialogs_.print(printer, paint);
     }
-    return dialogs_.choosePrinter(printer);
+    switch (outcome) {
+    case PrintOutcome::Printed: return Result::Printed;
+    case PrintOutcome::Cancelled: return Result::Cancelled;
+    case PrintOutcome::Failed: break;
+    }
+    if (error_.isEmpty())
+        error_ = QStringLiteral("The document could not be printed.");
+    return Result::Failed;
 }
 
 QFont PrinterOutput::fittedFont(const Report& report, const QPrinter& printer)
@@ -125,44 +136,43 @@ bool PrinterOutput::renderReport(const Report& report, QPrinter& printer, QPaint
 
 PrinterOutput::Result PrinterOutput::printReport(const Report& report, const QString& documentName)
 {
-    error_.clear();
     QPrinter printer(QPrinter::HighResolution);
-    if (!openPrinter(printer, documentName))
-        return Result::Cancelled;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        error_ = QStringLiteral("The printer could not be opened.");
-        return Result::Failed;
-    }
-    const bool drawn = renderReport(report, printer, painter);
-    if (!painter.end() || !drawn || printer.printerState() == QPrinter::Error) {
-        error_ = QStringLiteral("The report could not be printed.");
-        return Result::Failed;
-    }
-    return Result::Printed;
+    return print(printer, documentName, [this, &report](QPrinter& device) {
+        QPainter painter;
+        if (!painter.begin(&device)) {
+            error_ = QStringLiteral("The printer could not be opened.");
+            return false;
+        }
+        const bool drawn = renderReport(report, device, painter);
+        if (!painter.end() || !drawn || device.printerState() == QPrinter::Error) {
+            error_ = QStringLiteral("The report could not be printed.");
+            return false;
+        }
+        return true;
+    });
 }
 
 PrinterOutput::Result PrinterOutput::printImage(const QImage& image, const QString& documentName, bool color)
 {
-    error_.clear();
     QPrinter printer(QPrinter::HighResolution);
     printer.setColorMode(color ? QPrinter::Color : QPrinter::GrayScale);
     printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (!openPrinter(printer, documentName))
-        return Result::Cancelled;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        error_ = QStringLiteral("The printer could not be opened.");
-        return Result::Failed;
-    }
-    const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSizeF size = QSizeF(image.size()).scaled(area.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRectF(QPointF(0, 0), size), color ? image : image.convertToFormat(QImage::Format_Grayscale8));
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        error_ = QStringLiteral("The graph could not be printed.");
-        return Result::Failed;
-    }
-    return Result::Printed;
+    return print(printer, documentName, [this, &image, color](QPrinter& device) {
+        QPainter painter;
+        if (!painter.begin(&device)) {
+            error_ = QStringLiteral("The printer could not be opened.");
+            return false;
+        }
+        const QRectF area = device.pageLayout().paintRectPixels(device.resolution());
+        const QSizeF size = QSizeF(image.size()).scaled(area.size(), Qt::KeepAspectRatio);
+        painter.drawImage(QRectF(QPointF(0, 0), size),
+                          color ? image : image.convertToFormat(QImage::Format_Grayscale8));
+        if (!painter.end() || device.printerState() == QPrinter::Error) {
+            error_ = QStringLiteral("The graph could not be printed.");
+            return false;
+        }
+        return true;
+    });
 }
 
 bool beginPrintout(AppState& state, Dialogs& dialogs)

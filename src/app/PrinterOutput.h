@@ -1,4 +1,6 @@
 #pragma once
+#include "app/Dialogs.h"
+
 #include <QString>
 
 class QFont;
@@ -38,6 +40,9 @@ public:
 
     // What went wrong with the last Failed result.
     QString error() const { return error_; }
+    // Any document: printed straight into the FISCALIA_PRINT_TO file, or
+    // through the print dialog with its preview.
+    Result print(QPrinter& printer, const QString& documentName, const PagePainter& paint);
 
     // Draws a report on an open painter whose device is a printer.
     static bool renderReport(const Report& report, QPrinter& printer, QPainter& painter);
@@ -48,7 +53,6 @@ public:
     static double characterWidthPoints(const Report& report);
 
 private:
-    bool openPrinter(QPrinter& printer, const QString& documentName);
     static void preparePage(QPrinter& printer);
     Dialogs& dialogs_;
     QString error_;

@@ -10,11 +10,14 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace fiscalia {
@@ -41,6 +44,12 @@ void QtDialogs::message(int number)
     notice(messageWindowText(number));
 }
 
+void QtDialogs::messageWithCause(int number, const QString& cause)
+{
+    state_.MsgNumber = number;
+    notice(messageWindowText(number) + QStringLiteral("\n\n(") + cause + QStringLiteral(")"));
+}
+
 void QtDialogs::notice(const QString& text)
 {
     AMsgbox box(text, frame_);
@@ -54,6 +63,13 @@ bool QtDialogs::question(int number)
     runModal(window, DialogPlace::Message);
     state_.YesNoCode = window.reply();
     return state_.YesNoCode == YesReply;
+}
+
+bool QtDialogs::confirm(const QString& text)
+{
+    AllYesNo window(text, frame_);
+    runModal(window, DialogPlace::Message);
+    return window.reply() == YesReply;
 }
 
 void QtDialogs::beep()
@@ -80,57 +96,105 @@ std::optional<QString> QtDialogs::lineInput(const QString& prompt, const QString
     return input.answer();
 }
 
-QString QtDialogs::chooseFile(const FileRequest& request, const QString& defaultName)
+namespace {
+
+// The file dialog: a name that cannot be a file's (too long, say) is
+// reported with the request's message instead of being refused silently.
+class FileDialog : public QFileDialog {
+public:
+    FileDialog(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
+               std::function<void()> badName)
+        : QFileDialog(parent, caption, folder, filter), badName_(std::move(badName))
+    {
+    }
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (acceptMode() == AcceptSave && !files.isEmpty() && !isValidFileName(ss(files.constFirst()))) {
+            badName_();
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    std::function<void()> badName_;
+};
+
+} // namespace
+
+QString QtDialogs::chooseFile(const FileRequest& request, const QString& defaultPath)
 {
     if (lastFolder_.isEmpty()) {
         lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (lastFolder_.isEmpty() || !QFileInfo(lastFolder_).isDir())
             lastFolder_ = QDir::homePath();
     }
-    const QString offered = defaultName.isEmpty() ? QString() : QDir(lastFolder_).filePath(defaultName);
-    QString selection = offered;
-    while (true) {
-        QFileDialog dialog(frame_, request.save ? QStringLiteral("Save File As") : QStringLiteral("Open a File"),
-                           lastFolder_, qs(request.description));
-        dialog.setObjectName(QStringLiteral("FileDir"));
-        dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-        dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        if (!selection.isEmpty())
-            dialog.selectFile(selection);
-        const int answer = dialog.exec();
-        if (frame_)
-            frame_->activateWindow();
-        if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return {};
-        QString path = dialog.selectedFiles().constFirst();
-        if (request.save)
-            path = qs(withExtension(ss(path), request.extension));
-        lastFolder_ = QFileInfo(path).absolutePath();
-        // Saving over another existing file is asked first; the file that
-        // was offered (the one in use) is simply replaced.
-        if (request.save && QFileInfo::exists(path) && QFileInfo(path) != QFileInfo(offered)) {
-            AllYesNo replace(QStringLiteral("%1 already exists. Do you want to replace it?")
-                                 .arg(QFileInfo(path).fileName()),
-                             frame_);
-            runModal(replace, DialogPlace::Message);
-            if (replace.reply() != YesReply) {
-                selection = path;
-                continue;
-            }
-        }
-        return QFileInfo(path).absoluteFilePath();
+    // A remembered full path opens its own folder; a bare name the folder
+    // used last.
+    QString selection;
+    QString folder = lastFolder_;
+    if (!defaultPath.isEmpty() && QDir::isAbsolutePath(defaultPath)) {
+        selection = defaultPath;
+        if (QFileInfo(QFileInfo(defaultPath).absolutePath()).isDir())
+            folder = QFileInfo(defaultPath).absolutePath();
+    } else if (!defaultPath.isEmpty()) {
+        selection = QDir(lastFolder_).filePath(defaultPath);
     }
+    FileDialog dialog(frame_, request.save ? QStringLiteral("Save File As") : QStringLiteral("Open a File"), folder,
+                      qs(request.description), [this, &request] {
+                          if (request.badNameMessage)
+                              message(request.badNameMessage);
+                      });
+    dialog.setObjectName(QStringLiteral("FileDir"));
+    // The program asks before replacing a file itself.
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!selection.isEmpty())
+        dialog.selectFile(selection);
+    const int answer = dialog.exec();
+    if (frame_)
+        frame_->activateWindow();
+    if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+    lastFolder_ = QFileInfo(path).absolutePath();
+    return path;
 }
 
-bool QtDialogs::choosePrinter(QPrinter& printer)
+PrintOutcome QtDialogs::print(QPrinter& printer, const PagePainter& paint)
 {
     QPrintDialog dialog(&printer, frame_);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    bool printedFromPreview = false;
+    bool drawn = true;
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        QPushButton* previewButton = buttons->addButton(QStringLiteral("Pre&view..."), QDialogButtonBox::ActionRole);
+        previewButton->setObjectName(QStringLiteral("PrintPreview"));
+        QObject::connect(previewButton, &QPushButton::clicked, &dialog, [&] {
+            // The pages as they will print, with the preview's own print button.
+            QPrintPreviewDialog preview(&printer, &dialog);
+            preview.setObjectName(QStringLiteral("PrintPreviewDialog"));
+            QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                             [&](QPrinter* target) { drawn = paint(*target); });
+            if (frame_)
+                preview.resize(frame_->size() * 9 / 10);
+            if (preview.exec() == QDialog::Accepted) {
+                printedFromPreview = true;
+                dialog.reject();
+            }
+        });
+    }
     const bool accepted = dialog.exec() == QDialog::Accepted;
     if (frame_)
         frame_->activateWindow();
-    return accepted;
+    if (printedFromPreview)
+        return drawn ? PrintOutcome::Printed : PrintOutcome::Failed;
+    if (!accepted)
+        return PrintOutcome::Cancelled;
+    return paint(printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
 } // namespace fiscalia

@@ -15,13 +15,15 @@ public:
     QtDialogs(AppState& state, QWidget* frame);
 
     void message(int number) override;
+    void messageWithCause(int number, const QString& cause) override;
     void notice(const QString& text) override;
     bool question(int number) override;
+    bool confirm(const QString& text) override;
     void beep() override;
     int runModal(QDialog& dialog, DialogPlace place) override;
     std::optional<QString> lineInput(const QString& prompt, const QString& acceptCaption) override;
-    QString chooseFile(const FileRequest& request, const QString& defaultName) override;
-    bool choosePrinter(QPrinter& printer) override;
+    QString chooseFile(const FileRequest& request, const QString& defaultPath) override;
+    PrintOutcome print(QPrinter& printer, const PagePainter& paint) override;
 
 private:
     AppState& state_;

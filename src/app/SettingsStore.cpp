@@ -1,11 +1,21 @@
 #include "app/SettingsStore.h"
 
 #include "app/AtomicSave.h"
+#include "app/QtText.h"
+#include "app/safe_read.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace fiscalia {
+
+namespace {
+
+// A settings file is one short line; anything far larger is not ours.
+constexpr std::size_t SettingsFileLimit = 64 * 1024;
+
+} // namespace
 
 SettingsStore::SettingsStore(QString programDir, QString configDir)
     : programDir_(std::move(programDir)), configDir_(std::move(configDir))
@@ -25,33 +35,37 @@ QString SettingsStore::configFile() const
 bool SettingsStore::load(PersonalSettings& settings) const
 {
     QString path = configFile();
-    if (path.isEmpty() || !QFile::exists(path))
+    if (path.isEmpty() || !QFileInfo::exists(path))
         path = programFile();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const Result<std::string> text = readFileSafely(ss(path), SettingsFileLimit);
+    if (!text) {
         readPersonalSettings({}, settings); // the "$" default still applies
         return false;
     }
-    // A settings file is one short line; anything far larger is not ours.
-    const QByteArray text = file.read(64 * 1024);
-    return readPersonalSettings(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-                                settings);
+    return readPersonalSettings(*text, settings);
 }
 
-bool SettingsStore::save(const PersonalSettings& settings) const
+Result<void> SettingsStore::save(const PersonalSettings& settings) const
 {
     const std::string line = writePersonalSettings(settings);
     const QByteArray contents(line.data(), static_cast<qsizetype>(line.size()));
-    if (saveAtomically(programFile(), contents).isEmpty()) {
+    const Result<void> inProgramFolder = saveAtomically(programFile(), contents);
+    if (inProgramFolder) {
         // The program's folder holds the settings again: an older copy in
         // the configuration folder must not hide them on the next start.
         if (!configFile().isEmpty())
             QFile::remove(configFile());
-        return true;
+        return {};
     }
-    if (configDir_.isEmpty() || !QDir().mkpath(configDir_))
-        return false;
-    return saveAtomically(configFile(), contents).isEmpty();
+    std::string why = ss(QDir::toNativeSeparators(programFile())) + ": " + inProgramFolder.reason();
+    if (configDir_.isEmpty())
+        return Failure{why};
+    if (!QDir().mkpath(configDir_))
+        return Failure{why + "; " + ss(QDir::toNativeSeparators(configDir_)) + ": the folder could not be made"};
+    const Result<void> inConfigFolder = saveAtomically(configFile(), contents);
+    if (!inConfigFolder)
+        return Failure{why + "; " + ss(QDir::toNativeSeparators(configFile())) + ": " + inConfigFolder.reason()};
+    return {};
 }
 
 } // namespace fiscalia

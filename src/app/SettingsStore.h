@@ -1,5 +1,6 @@
 #pragma once
 #include "app/personal_settings.h"
+#include "app/result.h"
 
 #include <QString>
 
@@ -12,11 +13,13 @@ class SettingsStore {
 public:
     SettingsStore(QString programDir, QString configDir);
 
-    // Reads the settings; a missing or damaged file gives the defaults for
-    // what could not be read. Returns true when the whole file was read.
+    // Reads the settings; a missing, damaged or unreadable file (a folder, a
+    // pipe, a device, a huge file) gives the defaults for what could not be
+    // read. Returns true when the whole file was read.
     bool load(PersonalSettings& settings) const;
-    // Writes the settings; returns false when no place could be written.
-    bool save(const PersonalSettings& settings) const;
+    // Writes the settings; when no place can be written, says where it tried
+    // and why each failed.
+    Result<void> save(const PersonalSettings& settings) const;
 
     QString programFile() const;
     QString configFile() const;

@@ -35,7 +35,6 @@ struct AppState {
 
     // Green input boxes.
     int EditFlag = 0;               // 1 once the box with the focus has been typed into
-    int DecimalsOverride = 0;       // 3 asks the decimal filter for three decimals once
     std::vector<Currency> InputValues; // the open tool's input slots, from 1
 
     // Results shared with the graph window and the printouts.
@@ -52,8 +51,9 @@ struct AppState {
     int FileAction = 0;
     std::string ChosenFile;
     std::string CurrentFileName;
-    std::string LastMortgageFile;
+    std::string LastMortgageFile;   // full paths: the file of each kind opened or saved last
     std::string LastLoanFile;
+    std::string LastExportFile;     // the last table exported as comma-separated values
 
     // Separators of the user's regional settings, for every number shown.
     NumberSymbols Symbols;

@@ -24,6 +24,14 @@ Currency Currency::fromDouble(double value)
     return fromRaw(static_cast<std::int64_t>(scaled));
 }
 
+bool Currency::fits(double value)
+{
+    if (!std::isfinite(value))
+        return false;
+    const double scaled = std::nearbyint(value * static_cast<double>(Scale));
+    return scaled >= -TwoTo63 && scaled < TwoTo63;
+}
+
 Currency Currency::fromInt(std::int64_t whole)
 {
     std::int64_t raw = 0;

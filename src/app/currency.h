@@ -16,6 +16,8 @@ public:
     static constexpr Currency fromRaw(std::int64_t raw) { Currency c; c.raw_ = raw; return c; }
     static Currency fromDouble(double value);   // throws CalcError on NaN, inf, overflow
     static Currency fromInt(std::int64_t whole); // throws CalcError on overflow
+    // Whether fromDouble takes the value: a number within the 64-bit range.
+    static bool fits(double value);
 
     constexpr std::int64_t raw() const { return raw_; }
     double toDouble() const { return static_cast<double>(raw_) / Scale; }

@@ -13,24 +13,45 @@ std::optional<FileRequest> fileRequest(int code)
     case 1:
         request.description = "Investment Manager Database (*.kvs)";
         request.extension = "kvs";
+        request.badNameMessage = 25;
         break;
     case 2:
         request.description = "Net Worth Database (*.kvw)";
         request.extension = "kvw";
+        request.badNameMessage = 14;
         break;
     case 3:
         request.description = "Mortgage Database (*.umd)";
         request.extension = "umd";
         request.defaultName = FileRequest::DefaultName::LastMortgage;
+        request.badNameMessage = 37;
         break;
     default:
         request.description = "Loan Database (*.uld)";
         request.extension = "uld";
         request.defaultName = FileRequest::DefaultName::LastLoan;
+        request.badNameMessage = 38;
         break;
     }
     request.pattern = "*." + request.extension;
     return request;
+}
+
+FileRequest exportRequest()
+{
+    FileRequest request;
+    request.save = true;
+    request.description = "Comma-separated values (*.csv)";
+    request.pattern = "*.csv";
+    request.extension = "csv";
+    request.defaultName = FileRequest::DefaultName::None;
+    return request;
+}
+
+bool isValidFileName(std::string_view path)
+{
+    const std::string name = fileNamePart(path);
+    return !name.empty() && name.size() <= 255 && path.size() <= 4095 && path.find('\0') == std::string_view::npos;
 }
 
 std::string filterText(const FileRequest& request)

@@ -15,11 +15,19 @@ struct FileRequest {
     std::string description; // "Mortgage Database (*.umd)"
     std::string pattern;     // "*.umd"
     std::string extension;   // "umd"
-    enum class DefaultName { CurrentFile, LastMortgage, LastLoan } defaultName = DefaultName::CurrentFile;
+    enum class DefaultName { CurrentFile, LastMortgage, LastLoan, None } defaultName = DefaultName::CurrentFile;
+    int badNameMessage = 0;  // the message for a name that cannot be a file's (saves)
 };
 
 // The request of a code 1..8; nothing for any other code.
 std::optional<FileRequest> fileRequest(int code);
+
+// The save request of a comma-separated export of a table (no code of its own).
+FileRequest exportRequest();
+
+// Whether a path can name a file: a name part that is not empty, of at most
+// 255 bytes, without a NUL, in a path of at most 4095 bytes.
+bool isValidFileName(std::string_view path);
 
 // The filter as the request states it: "description|pattern".
 std::string filterText(const FileRequest& request);

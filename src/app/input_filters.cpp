@@ -1,28 +1,39 @@
 #include "app/input_filters.h"
 
+#include "app/currency.h"
+#include "app/number_format.h"
+
 namespace fiscalia {
 
-bool decimalFilterPasses(char32_t key, std::string_view textBefore, int& decimalsOverride)
+bool acceptsNumberText(std::string_view text, const NumberRule& rule, bool pasted)
 {
-    if (key == 8 || key == 127 || key == U'.')
-        return true;
-    if (key < U'0' || key > U'9')
-        return false;
-    const auto point = textBefore.find('.');
-    if (point == std::string_view::npos)
-        return true;
-    // P is the 1-based position of the point; the limit L = P + 2 (or P + 3).
-    std::size_t limit = point + 1 + 2;
-    if (decimalsOverride > 2) {
-        limit = point + 1 + 3;
-        decimalsOverride = 0;
+    std::size_t i = 0;
+    if (!text.empty() && text.front() == '-') {
+        if (!rule.allowMinus)
+            return false;
+        i = 1;
     }
-    return textBefore.size() < limit;
-}
-
-bool wholeNumberFilterPasses(char32_t key)
-{
-    return key == 8 || key == 127 || (key >= U'0' && key <= U'9');
+    int points = 0;
+    int afterPoint = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.') {
+            if (rule.decimals == 0 || (points > 0 && pasted))
+                return false;
+            if (points > 0)
+                ++afterPoint;
+            ++points;
+        } else if (c >= '0' && c <= '9') {
+            if (points > 0)
+                ++afterPoint;
+        } else {
+            return false;
+        }
+    }
+    if (afterPoint > rule.decimals)
+        return false;
+    // Never more than the slot can hold.
+    return rule.scale > 0 && Currency::fits(Val(text) / rule.scale);
 }
 
 } // namespace fiscalia

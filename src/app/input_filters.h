@@ -3,15 +3,18 @@
 
 namespace fiscalia {
 
-// The key filters of the green input boxes. Each takes the character of the
-// key pressed and answers whether it passes; a dropped key beeps.
+// The rules of a number box, decided on the box's whole text as it would
+// stand after a key or a paste (wherever the caret is).
+struct NumberRule {
+    int decimals = 2;        // characters after the first point (0: a whole number, no point)
+    bool allowMinus = false; // a leading "-"
+    double scale = 1.0;      // the slot holds the value divided by this
+};
 
-// Backspace (8), 127, the decimal point and digits pass, a digit only while
-// the text before it holds at most two decimals (three when the decimals
-// override is above 2; the override is then cleared to 0).
-bool decimalFilterPasses(char32_t key, std::string_view textBefore, int& decimalsOverride);
-
-// Backspace (8), 127 and digits pass.
-bool wholeNumberFilterPasses(char32_t key);
+// Whether `text` (digits, "." as the point, a leading "-" where the rule
+// allows it) is one a box takes: at most `decimals` characters after the
+// first point (a second point may be typed and the reading stops at it; a
+// pasted text with two is not a number), and a value its slot can hold.
+bool acceptsNumberText(std::string_view text, const NumberRule& rule, bool pasted);
 
 } // namespace fiscalia

@@ -227,17 +227,19 @@ int charCount(std::string_view text)
 
 std::string RightJustify(std::string_view text, int width)
 {
-    if (width <= 0)
-        return {};
     const int length = charCount(text);
-    if (length <= width)
-        return std::string(static_cast<std::size_t>(width - length), ' ') + std::string(text);
-    // Keep the leftmost `width` characters.
+    if (length >= width)
+        return std::string(text); // a number is never cut to fit its field
+    return std::string(static_cast<std::size_t>(width - length), ' ') + std::string(text);
+}
+
+std::string leftChars(std::string_view text, int count)
+{
     int seen = 0;
     std::size_t i = 0;
     for (; i < text.size(); ++i) {
         if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (seen == width)
+            if (seen == count)
                 break;
             ++seen;
         }

@@ -28,10 +28,13 @@ struct NumberSymbols {
 std::string formatNumber(double value, std::string_view pattern, const NumberSymbols& symbols = {});
 std::string formatNumber(const Currency& value, std::string_view pattern, const NumberSymbols& symbols = {});
 
-// The text of exactly `width` characters with `text` at its right end, padded
-// with blanks on the left; a longer text keeps its leftmost `width` characters.
-// Characters, not bytes, are counted.
+// The text of `width` characters with `text` at its right end, padded with
+// blanks on the left. A longer text is given whole: a number wider than its
+// field is shown as it is, never cut. Characters, not bytes, are counted.
 std::string RightJustify(std::string_view text, int width);
+
+// The first `count` characters (not bytes) of a text.
+std::string leftChars(std::string_view text, int count);
 
 // Number of characters (UTF-8 code points) of a text.
 int charCount(std::string_view text);

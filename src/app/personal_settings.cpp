@@ -140,7 +140,7 @@ std::string writePersonalSettings(const PersonalSettings& settings)
 
 std::string fitCurrencySymbol(std::string_view typed)
 {
-    return RightJustify(typed, 2);
+    return RightJustify(leftChars(typed, 2), 2);
 }
 
 int pageLinesFor(int printFontChoice)

@@ -49,6 +49,47 @@ double niceStep(double span, int count)
     return nice * magnitude;
 }
 
+// The value axis: from low to high in `ticks` steps. The ticks are counted,
+// never reached by adding steps to a double, which may not move when the step
+// is below the spacing of doubles at the values drawn.
+struct ValueAxis {
+    double low = 0;
+    double high = 1;
+    double step = 1;
+    int ticks = 1;
+    double at(int k) const { return low + step * k; }
+};
+
+ValueAxis valueAxis(const std::vector<double>& values)
+{
+    // The axis always shows 0; values beyond what can be drawn count as the
+    // largest that can.
+    constexpr double Largest = 1e300;
+    double low = 0, high = 0;
+    for (double v : values) {
+        if (std::isnan(v))
+            continue;
+        v = std::clamp(v, -Largest, Largest);
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+    if (!(high > low))
+        high = low + 1;
+    ValueAxis axis;
+    axis.step = niceStep(high - low, 6);
+    if (!std::isfinite(axis.step) || axis.step <= 0)
+        axis.step = (high - low) / 6;
+    axis.low = std::floor(low / axis.step) * axis.step;
+    axis.high = std::ceil(high / axis.step) * axis.step;
+    const double steps = (axis.high - axis.low) / axis.step;
+    axis.ticks = std::isfinite(steps) ? static_cast<int>(std::clamp(std::llround(steps), 1LL, 1000LL)) : 1;
+    if (!(axis.high > axis.low)) {
+        axis.low = low;
+        axis.high = high;
+    }
+    return axis;
+}
+
 QString tickText(double value, double step, const NumberSymbols& symbols)
 {
     const char* pattern = step >= 1 ? "#,,##0" : step >= 0.1 ? "#,,##0.0" : "#,,##0.00";
@@ -81,23 +122,15 @@ std::vector<ChartItem> paintBars(QPainter& p, const QRectF& area, const GraphSer
 {
     std::vector<ChartItem> items;
     const int n = static_cast<int>(s.values.size());
-    double low = 0, high = 0;
-    for (double v : s.values) {
-        low = std::min(low, v);
-        high = std::max(high, v);
-    }
-    if (high == low)
-        high = low + 1;
-    const double step = niceStep(high - low, 6);
-    low = std::floor(low / step) * step;
-    high = std::ceil(high / step) * step;
+    const ValueAxis axis = valueAxis(s.values);
+    const double low = axis.low, high = axis.high, step = axis.step;
 
     // Margins: the left axis title and tick labels, the point labels below.
     const QFontMetricsF axisMetrics(fonts.axis);
     const QFontMetricsF labelMetrics(fonts.labels);
     qreal tickWidth = 0;
-    for (double t = low; t <= high + step / 2; t += step)
-        tickWidth = std::max(tickWidth, axisMetrics.horizontalAdvance(tickText(t, step, symbols)));
+    for (int k = 0; k <= axis.ticks; ++k)
+        tickWidth = std::max(tickWidth, axisMetrics.horizontalAdvance(tickText(axis.at(k), step, symbols)));
     const qreal left = area.left() + axisMetrics.height() * 1.6 + tickWidth + axisMetrics.averageCharWidth();
     const qreal right = area.right() - axisMetrics.averageCharWidth() * 2;
     const qreal top = area.top() + axisMetrics.height() * 0.6;
@@ -113,11 +146,15 @@ std::vector<ChartItem> paintBars(QPainter& p, const QRectF& area, const GraphSer
     if (right <= left || bottom <= top)
         return items;
     const QRectF plot(QPointF(left, top), QPointF(right, bottom));
-    auto yOf = [&](double v) { return plot.bottom() - (v - low) / (high - low) * plot.height(); };
+    auto yOf = [&](double v) {
+        const double share = std::clamp((v - low) / (high - low), -1.0, 2.0);
+        return plot.bottom() - (std::isfinite(share) ? share : 0.0) * plot.height();
+    };
 
     // Grid lines and tick labels.
     p.setFont(fonts.axis);
-    for (double t = low; t <= high + step / 2; t += step) {
+    for (int k = 0; k <= axis.ticks; ++k) {
+        const double t = axis.at(k);
         const qreal y = yOf(t);
         p.setPen(QPen(QColor(220, 220, 220), 0));
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));

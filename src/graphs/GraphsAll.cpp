@@ -5,11 +5,15 @@
 #include "app/HelpViewer.h"
 #include "app/PrinterOutput.h"
 #include "app/QtText.h"
+#include "app/TableExport.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -24,7 +28,46 @@ GraphWidget::GraphWidget(const NumberSymbols& symbols, QWidget* parent) : QWidge
     setMouseTracking(true);
     setMinimumSize(300, 200);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setFocusPolicy(Qt::StrongFocus); // its data can be copied from the keyboard
     setAccessibleName(tr("Graph"));
+}
+
+GraphWidget::~GraphWidget() = default;
+
+TextTable GraphWidget::table() const
+{
+    TextTable rows{{"Point", "Value"}};
+    for (std::size_t i = 0; i < series_.values.size(); ++i)
+        rows.push_back({series_.labels[i], formatNumber(series_.values[i], "#,,##0.00", symbols_)});
+    return rows;
+}
+
+void GraphWidget::enableExport(const ExportTarget& target)
+{
+    export_ = std::make_unique<ExportTarget>(target);
+}
+
+bool GraphWidget::exportAll()
+{
+    return export_ && exportTable(*export_, table());
+}
+
+void GraphWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        copyTable(table());
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void GraphWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction(tr("&Copy"), this, [this] { copyTable(table()); });
+    if (export_)
+        menu.addAction(tr("&Export as CSV..."), this, &GraphWidget::exportAll);
+    menu.exec(event->globalPos());
 }
 
 void GraphWidget::setSeries(GraphSeries series)
@@ -88,6 +131,7 @@ GraphsAll::GraphsAll(const ToolContext& context, QWidget* returnTo)
 {
     setObjectName(QStringLiteral("GraphsAll"));
     graph_ = new GraphWidget(state_.Symbols, this);
+    graph_->enableExport({dialogs_, state_.LastExportFile, QStringLiteral("Graph.csv")});
 
     sav2D_ = addButton("Sav2D", "Show Graph in &2D");
     threeDee_ = addButton("ThreeDee", "Show Graph in &3D");

@@ -1,34 +1,48 @@
 #pragma once
+#include "app/table_text.h"
 #include "app/ToolWindow.h"
 #include "graphs/ChartPainter.h"
 
 #include <QPointer>
 
+#include <memory>
+
 class QPushButton;
 
 namespace fiscalia {
 
+struct ExportTarget;
+
 // The one painted widget of the program: a chart of one series. Hovering a
 // bar or slice shows its label and exact value; the accessible description
-// lists the data.
+// lists the data. Its data is copied with Ctrl+C as tab-separated text; the
+// context menu offers "Copy" and "Export as CSV...".
 class GraphWidget : public QWidget {
     Q_OBJECT
 public:
     explicit GraphWidget(const NumberSymbols& symbols, QWidget* parent = nullptr);
+    ~GraphWidget() override;
     void setSeries(GraphSeries series);
     const GraphSeries& series() const { return series_; }
     // The point under a position of the widget, or -1.
     int pointAt(const QPointF& position) const;
     // The text shown for point `index`.
     QString pointText(int index) const;
+    // The points as a table: a heading row, then label and value.
+    TextTable table() const;
+    void enableExport(const ExportTarget& target);
+    bool exportAll();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
     const NumberSymbols& symbols_;
+    std::unique_ptr<ExportTarget> export_;
     GraphSeries series_;
     std::vector<ChartItem> items_;
 };

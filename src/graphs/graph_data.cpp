@@ -32,28 +32,32 @@ int pointCount(const AppState& state, int available)
 // of each year.
 void mortgageGraph(AppState& state)
 {
-    const MortgageState& ms = state.Mortgage;
-    const int years = static_cast<int>(std::nearbyint(static_cast<double>(ms.YearsToPayoff) + 0.49));
-    ensureRows(state.GraphData, static_cast<std::size_t>(std::max(years, 0) + 2));
     for (auto& row : state.GraphData)
         row = {};
-    const Currency principal = state.InputValues.size() > 1 ? state.InputValues[1] : Currency();
+    if (!state.Mortgage.Results) {
+        state.ResultsReady = 0;
+        return;
+    }
+    const AmortizationInput& in = state.Mortgage.Results->input;
+    const AmortizationResult& res = state.Mortgage.Results->result;
+    const int years = static_cast<int>(std::nearbyint(static_cast<double>(res.yearsToPayoff) + 0.49));
+    ensureRows(state.GraphData, static_cast<std::size_t>(std::max(years, 0) + 2));
     state.GraphData[1][1] = Currency::fromInt(1);
-    state.GraphData[1][5] = principal;
-    const int perYear = ms.PaymentsPerYear;
+    state.GraphData[1][5] = in.principal;
+    const int perYear = res.paymentsPerYear;
     for (int y = 1; y <= years; ++y) {
         Currency balance;
-        if (state.ToolMode == 1) {
-            if (static_cast<std::size_t>(y) < ms.AnnualTable.size())
-                balance = ms.AnnualTable[static_cast<std::size_t>(y)].c[4];
+        if (in.view == ScheduleView::Annual) {
+            if (static_cast<std::size_t>(y) < res.annual.size())
+                balance = res.annual[static_cast<std::size_t>(y)].c[4];
         } else if (perYear > 0) {
             // The year's last payment, or an earlier one of that year that
             // leaves 1 or less.
             const int last = y * perYear;
             for (int p = (y - 1) * perYear + 1; p <= last; ++p) {
-                if (static_cast<std::size_t>(p) >= ms.ScheduleTable.size())
+                if (static_cast<std::size_t>(p) >= res.schedule.size())
                     break;
-                balance = ms.ScheduleTable[static_cast<std::size_t>(p)].c[4];
+                balance = res.schedule[static_cast<std::size_t>(p)].c[4];
                 if (balance <= Currency::fromInt(1))
                     break;
             }

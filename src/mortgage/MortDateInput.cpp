@@ -6,58 +6,25 @@
 #include "app/HelpViewer.h"
 #include "app/QtText.h"
 
-#include <QApplication>
-#include <QClipboard>
+#include <QFocusEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace fiscalia {
 
-DateBox::DateBox(AppState& state, QWidget* parent) : QLineEdit(parent), state_(state)
+DateBox::DateBox(AppState& state, QWidget* parent) : TextBox(parent)
 {
     makeGreen(this);
-    setAcceptDrops(false);
-}
-
-void DateBox::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (next)
-            next->setFocus(Qt::TabFocusReason);
-        return;
-    }
-    const bool typing = event->matches(QKeySequence::Paste)
-                        || (!event->text().isEmpty() && event->text().at(0).isPrint()
-                            && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-                        || event->key() == Qt::Key_Backspace;
-    if (typing && state_.EditFlag == 0) {
-        clear();
-        state_.EditFlag = 1;
-    }
-    if (event->matches(QKeySequence::Paste)) {
-        QString pasted = QApplication::clipboard()->text();
-        insert(pasted.left(pasted.indexOf(QLatin1Char('\n'))).remove(QLatin1Char('\r')));
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
-}
-
-void DateBox::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
-        state_.EditFlag = 0;
+    setFirstKeyReplaces(&state.EditFlag);
+    maxChars = 40; // the longest date a reader could type, month names included
 }
 
 void DateBox::focusOutEvent(QFocusEvent* event)
 {
-    QLineEdit::focusOutEvent(event);
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
-        return;
-    if (onLeave)
+    TextBox::focusOutEvent(event);
+    if (!sameVisit(event->reason()) && onLeave)
         onLeave();
 }
 
@@ -107,13 +74,14 @@ bool MortDateInput::takeDate()
         return true;
     checking_ = true;
     const auto date = parseUserDate(box_->text());
-    bool valid = date.has_value();
+    const bool valid = date.has_value();
+    // A valid date clears an earlier refusal, so the next "OK" closes.
+    refused_ = !valid;
     if (valid) {
         state_.Mortgage.StartDate = fromQDate(*date);
         state_.Mortgage.StartDateSet = true;
     } else {
         dialogs_.message(10); // "Not a valid date, try again."
-        refused_ = true;
     }
     box_->setText(toShortDate(state_.Mortgage.StartDate));
     state_.EditFlag = 0;

@@ -1,6 +1,7 @@
 #pragma once
+#include "app/TextBox.h"
+
 #include <QDialog>
-#include <QLineEdit>
 
 class QPushButton;
 
@@ -9,22 +10,16 @@ namespace fiscalia {
 struct AppState;
 class Dialogs;
 
-// The date box: the first key replaces the shown date, Enter moves on, and
-// leaving the box checks the date.
-class DateBox : public QLineEdit {
+// The date box: the program's text-box rules with the first key replacing
+// the shown date; leaving the box checks the date.
+class DateBox : public TextBox {
     Q_OBJECT
 public:
     DateBox(AppState& state, QWidget* parent = nullptr);
-    QWidget* next = nullptr;
     std::function<void()> onLeave;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-
-private:
-    AppState& state_;
 };
 
 // "Date Input": the date of the first payment.
@@ -42,7 +37,7 @@ private:
     Dialogs& dialogs_;
     DateBox* box_;
     bool checking_ = false;
-    bool refused_ = false; // a wrong date was just reported: the window stays
+    bool refused_ = false; // the date last checked was wrong: the window stays
 };
 
 } // namespace fiscalia

@@ -32,7 +32,11 @@ MortIRFTable::MortIRFTable(AppState& state, QWidget* parent)
         group->addButton(option, i);
         options->addWidget(option);
     }
-    connect(group, &QButtonGroup::idClicked, this, [this](int id) { choice_ = id; });
+    // The option that becomes checked is the choice, however it was checked.
+    connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            choice_ = id;
+    });
 
     auto* label = new QLabel(QStringLiteral("Most Financial Institutions use 365 days."), this);
     label->setObjectName(QStringLiteral("Label1"));
@@ -56,12 +60,7 @@ MortIRFTable::MortIRFTable(AppState& state, QWidget* parent)
 void MortIRFTable::done(int result)
 {
     // The chosen row's three values take effect as the dialog closes.
-    MortgageState& ms = state_.Mortgage;
-    const DaysOption option = daysOption(choice_);
-    ms.DaysChoice = choice_;
-    ms.DaysInYear = option.daysInYear;
-    ms.BiweeklyPeriods = option.biweeklyPeriods;
-    ms.WeeklyPeriods = option.weeklyPeriods;
+    setDaysChoice(state_.Mortgage, choice_);
     QDialog::done(result);
 }
 

@@ -4,8 +4,10 @@
 #include "app/Dialogs.h"
 #include "app/Grid.h"
 #include "app/HelpViewer.h"
+#include "app/input_filters.h"
 #include "app/number_format.h"
 #include "app/QtText.h"
+#include "mortgage/mortgage_file.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -168,10 +170,16 @@ bool MortPrePay::gridKey(QKeyEvent* event)
         }
         if (c.unicode() > 127)
             continue;
-        const auto point = typed_.indexOf(QLatin1Char('.'));
-        if (point >= 0 && c.isDigit() && typed_.size() - point > 2)
-            continue; // a third decimal is ignored
-        typed_ += c;
+        const QString candidate = typed_ + c;
+        // A third decimal is ignored; a digit that would make the amount
+        // more than the table can hold is refused with a beep.
+        if (!acceptsNumberText(ss(candidate), NumberRule{2, false, 1.0}, false)) {
+            const auto point = candidate.indexOf(QLatin1Char('.'));
+            if (point < 0 || candidate.size() - point - 1 <= 2)
+                dialogs_.beep();
+            continue;
+        }
+        typed_ = candidate;
         amount = Currency::fromDouble(Val(ss(typed_)));
         state_.Mortgage.ExtraPayments[static_cast<std::size_t>(row)][1] = Currency::fromInt(row);
         showAmount(row);
@@ -197,11 +205,7 @@ void MortPrePay::done(int result)
     // Every way out keeps what was entered: the increase typed into its box
     // is stored and the years with an amount are counted.
     commitFocusedBox();
-    MortgageState& ms = state_.Mortgage;
-    ms.ExtraCount = 0;
-    for (std::size_t y = 1; y < ms.ExtraPayments.size(); ++y)
-        if (ms.ExtraPayments[y][2] > Currency())
-            ++ms.ExtraCount;
+    state_.Mortgage.ExtraCount = countExtraPayments(state_.Mortgage);
     QDialog::done(result);
 }
 

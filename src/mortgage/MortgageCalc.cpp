@@ -1,15 +1,17 @@
 #include "mortgage/MortgageCalc.h"
 
 #include "app/app_state.h"
+#include "app/AtomicSave.h"
 #include "app/calc_error.h"
 #include "app/Dialogs.h"
-#include "app/Grid.h"
-#include "app/HelpViewer.h"
-#include "app/QtText.h"
-#include "app/AtomicSave.h"
 #include "app/FileDirectory.h"
 #include "app/file_requests.h"
+#include "app/Grid.h"
+#include "app/HelpViewer.h"
 #include "app/PrinterOutput.h"
+#include "app/QtText.h"
+#include "app/safe_read.h"
+#include "app/TableExport.h"
 #include "graphs/GraphsAll.h"
 #include "mortgage/amortization.h"
 #include "mortgage/MortDateInput.h"
@@ -20,16 +22,10 @@
 #include "mortgage/quick_help.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QFontDatabase>
+#include <QDir>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -38,76 +34,15 @@ namespace fiscalia {
 
 namespace {
 
-// The Quick Help panel takes no typing: Enter goes back to the first box,
-// other keys beep.
-class QuickHelpText : public QPlainTextEdit {
-public:
-    QuickHelpText(Dialogs& dialogs, QWidget* parent) : QPlainTextEdit(parent), dialogs_(dialogs)
-    {
-        setReadOnly(true);
-    }
-    QWidget* enterTarget = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            if (enterTarget)
-                enterTarget->setFocus(Qt::TabFocusReason);
-            return;
-        }
-        if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab
-            || (event->modifiers() & Qt::AltModifier)) {
-            event->ignore();
-            return;
-        }
-        if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll)) {
-            QPlainTextEdit::keyPressEvent(event);
-            return;
-        }
-        const int key = event->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
-            QPlainTextEdit::keyPressEvent(event); // reading the help
-            return;
-        }
-        dialogs_.beep();
-    }
-
-private:
-    Dialogs& dialogs_;
-};
-
-QLabel* captionLabel(const char* name, const QString& text, QWidget* parent)
+std::optional<Date> readSystemDate(const std::string& text)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * 0.9);
-    label->setFont(font);
-    return label;
+    const auto date = parseUserDate(qs(text));
+    return date ? std::optional<Date>(fromQDate(*date)) : std::nullopt;
 }
 
-QFont fixedFont()
+std::string shortDate(const Date& date)
 {
-    QFont font(QStringLiteral("Liberation Mono"));
-    font.setPointSize(9);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    return font;
-}
-
-QLabel* resultLabel(const char* name, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(fixedFont());
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setFixedWidth(QFontMetrics(fixedFont()).horizontalAdvance(QString(12, QLatin1Char('0'))) + 10);
-    return label;
+    return ss(toShortDate(date));
 }
 
 } // namespace
@@ -121,6 +56,7 @@ MortgageCalc::MortgageCalc(const ToolContext& context)
     setObjectName(QStringLiteral("MortgageCalc"));
     host_ = std::make_unique<BoxHost>(BoxHost{state_, dialogs_, [this] { clearResults(); }});
     buildControls();
+    layOut();
     loadDefaults();
 }
 
@@ -128,12 +64,10 @@ MortgageCalc::~MortgageCalc() = default;
 
 void MortgageCalc::buildControls()
 {
-
-    // Input boxes.
+    // The green boxes and lists.
     BoxSpec money;
     money.slot = 1;
     money.currencyPrefix = true;
-    money.pattern = QStringLiteral("####,,###.00");
     money.width = 16;
     money.selectAllOnFocus = true;
     principal_ = new GreenLineEdit(*host_, money, this);
@@ -147,6 +81,7 @@ void MortgageCalc::buildControls()
     rate.suffix = QStringLiteral("%");
     rate_ = new GreenComboBox(*host_, rate, this);
     rate_->setObjectName(QStringLiteral("InRate"));
+    rate_->setItems({"6 ", "7 ", "8 ", "9 ", "10 "});
 
     BoxSpec term;
     term.slot = 3;
@@ -154,13 +89,17 @@ void MortgageCalc::buildControls()
     term.pattern = QStringLiteral("###");
     term.width = 16;
     term.limitMessage = 5;
-    term.onStored = [this] { emptyExtraPayments(); };
+    // A changed term empties the additional payments; a term chosen from
+    // the list also ends the P+I increase.
+    term.onStored = [this] {
+        emptyExtraPayments(state_.Mortgage);
+        showAddPmtsIndicator();
+    };
     term_ = new GreenComboBox(*host_, term, this);
     term_->setObjectName(QStringLiteral("InTerm"));
-    term_->onChosen = [this] {
-        emptyExtraPayments();
+    term_->onChosen = [this](int) {
         state_.Mortgage.PIIncrease = 0.0f;
-        setAddPmtsIndicator(false);
+        showAddPmtsIndicator();
     };
 
     BoxSpec list;
@@ -169,30 +108,40 @@ void MortgageCalc::buildControls()
     compounding_->setObjectName(QStringLiteral("Comperiod"));
     frequency_ = new GreenComboBox(*host_, list, this);
     frequency_->setObjectName(QStringLiteral("FreqPmt"));
+    QStringList compoundingItems, frequencyItems;
     for (const char* text : CompoundingTexts)
-        compounding_->addItem(QString::fromLatin1(text));
+        compoundingItems << QString::fromLatin1(text);
     for (const char* text : FrequencyTexts)
-        frequency_->addItem(QString::fromLatin1(text));
-    const int boxWidth = QFontMetrics(fixedFont()).horizontalAdvance(QString(16, QLatin1Char('0'))) + 30;
+        frequencyItems << QString::fromLatin1(text);
+    compounding_->setItems(compoundingItems);
+    frequency_->setItems(frequencyItems);
+    compounding_->onChosen = [this](int i) { state_.Mortgage.CompoundingPeriod = Compoundings.at(static_cast<std::size_t>(i)); };
+    frequency_->onChosen = [this](int i) { state_.Mortgage.PaymentFrequency = Frequencies.at(static_cast<std::size_t>(i)); };
+
+    const int boxWidth = QFontMetrics(figureFont()).horizontalAdvance(QString(16, QLatin1Char('0'))) + 30;
     for (QWidget* box : std::initializer_list<QWidget*>{principal_, rate_, term_, compounding_, frequency_}) {
-        box->setFont(fixedFont());
+        box->setFont(figureFont());
         box->setFixedWidth(boxWidth);
     }
+    principal_->setBaseWidth(boxWidth);
+    rate_->box()->setBaseWidth(boxWidth);
+    term_->box()->setBaseWidth(boxWidth);
 
+    // The views act when they become checked, however that happens (a
+    // click, the arrow keys, a screen reader).
     allView_ = new QRadioButton(QStringLiteral("All "), this);
     allView_->setObjectName(QStringLiteral("Option1"));
     annualView_ = new QRadioButton(QStringLiteral("Annual"), this);
     annualView_->setObjectName(QStringLiteral("Option2"));
-    connect(allView_, &QRadioButton::clicked, this, [this] {
-        state_.ToolMode = AllView;
-        clearResults();
-    });
-    connect(annualView_, &QRadioButton::clicked, this, [this] {
-        state_.ToolMode = AnnualView;
-        clearResults();
-    });
+    for (auto [option, view] : {std::pair{allView_, ScheduleView::All}, std::pair{annualView_, ScheduleView::Annual}}) {
+        connect(option, &QRadioButton::toggled, this, [this, view = view](bool checked) {
+            if (!checked)
+                return;
+            state_.ToolMode = toolModeOf(view);
+            clearResults();
+        });
+    }
 
-    // Buttons.
     calc_ = addButton("MCalc", "&Calculate");
     help_ = addButton("MHelp", "Quick &Help");
     graphs_ = addButton("MGraphs", "&Show Graph");
@@ -221,23 +170,20 @@ void MortgageCalc::buildControls()
     addPmtsOn_->setToolTip(tr("Red while additional payments or a P+I increase are in force"));
     addPmtsOn_->setAccessibleName(tr("Additional payments in force"));
 
-    // Result labels.
-    inMonthPI_ = resultLabel("InMonthPI", this);
-    numPmtsYear_ = resultLabel("NumPmtsYear", this);
-    endMortYear_ = resultLabel("EndMortYear", this);
-    allPayments_ = resultLabel("AllPayments", this);
-    totSavd_ = resultLabel("TotSavd", this);
-    periodicR_ = resultLabel("PeriodicR", this);
-    inDays_ = resultLabel("InDays", this);
-    ppPercent_ = resultLabel("PPpercent", this);
-    label16_ = captionLabel("Label16", QString(), this);
+    inMonthPI_ = new ResultLabel("InMonthPI", 12, this);
+    numPmtsYear_ = new ResultLabel("NumPmtsYear", 12, this);
+    endMortYear_ = new ResultLabel("EndMortYear", 12, this);
+    allPayments_ = new ResultLabel("AllPayments", 12, this);
+    totSavd_ = new ResultLabel("TotSavd", 12, this);
+    periodicR_ = new ResultLabel("PeriodicR", 12, this);
+    inDays_ = new ResultLabel("InDays", 12, this);
+    ppPercent_ = new ResultLabel("PPpercent", 12, this);
 
-    // Grid and Quick Help.
     grid_ = new Grid(this);
     grid_->setObjectName(QStringLiteral("MGrid"));
     grid_->setCols(6);
     grid_->setRows(23);
-    grid_->setFont(fixedFont());
+    grid_->setFont(figureFont());
     grid_->horizontalHeader()->setFont(QApplication::font());
     grid_->setColAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
     static constexpr int Widths[] = {1650, 1350, 1350, 1500, 1500, 1560};
@@ -246,12 +192,13 @@ void MortgageCalc::buildControls()
     grid_->setHeadingHeightTwips(600);
     grid_->setFillWidth(true);
     grid_->setAccessibleName(tr("Payment schedule"));
-    auto* helpText = new QuickHelpText(dialogs_, this);
-    helpText->setObjectName(QStringLiteral("MTextBox"));
-    helpText->enterTarget = principal_;
-    helpText->setFont(fixedFont()); // the example figures are lined up in columns
-    helpText->hide();
-    helpText_ = helpText;
+    grid_->enableExport({dialogs_, state_.LastExportFile,
+                         loanMode_ == 2 ? QStringLiteral("Personal Loan Table.csv") : QStringLiteral("Mortgage Table.csv")});
+    helpText_ = new QuickHelpPanel(dialogs_, this);
+    helpText_->setObjectName(QStringLiteral("MTextBox"));
+    helpText_->enterTarget = principal_;
+    quickHelp_ = std::make_unique<QuickHelpSwitch>(help_, helpText_, grid_,
+                                                   QList<QWidget*>{printer_, saveFile_, graphs_});
 
     // Enter order.
     principal_->spec().next = rate_;
@@ -259,66 +206,59 @@ void MortgageCalc::buildControls()
     term_->setNext(compounding_);
     compounding_->setNext(frequency_);
     frequency_->setNext(calc_);
+}
 
-    // Layout: inputs on the left, results on the right, the grid below, the
-    // buttons at the bottom.
-    auto* inputs = new QGridLayout;
-    inputs->setHorizontalSpacing(8);
-    inputs->setVerticalSpacing(1);
-    // A caption beside the control it names (its buddy, for screen readers).
-    auto captionRow = [](QGridLayout* grid, int row, QLabel* label, QWidget* control, int width) {
-        label->setBuddy(control);
-        label->setFixedWidth(width);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(control, row, 1);
-    };
-    auto addInput = [&](int row, QLabel* label, QWidget* box) { captionRow(inputs, row, label, box, 142); };
-    addInput(0, captionLabel("Label1", QString(), this), principal_);
-    addInput(1, captionLabel("Label2", QString(), this), rate_);
-    addInput(2, captionLabel("Label3", QString(), this), term_);
-    addInput(3, captionLabel("Label6", QStringLiteral(" Interest compound           periods per year."), this), compounding_);
-    addInput(4, captionLabel("Label10", QStringLiteral(" Frequency and type of     each payment."), this), frequency_);
-    auto* views = new QHBoxLayout;
-    views->addWidget(allView_);
-    views->addWidget(annualView_);
-    views->addStretch();
-    inputs->addWidget(captionLabel("Label12", QStringLiteral(" Show payments."), this), 5, 0);
-    inputs->addLayout(views, 5, 1);
-    inputs->setColumnStretch(0, 1);
-
-    auto* results = new QGridLayout;
-    results->setHorizontalSpacing(8);
-    results->setVerticalSpacing(1);
-    auto addResult = [&](int row, QLabel* label, QLabel* value) { captionRow(results, row, label, value, 128); };
-    addResult(0, captionLabel("Label4", QStringLiteral(" Principal + Interest   payment."), this), inMonthPI_);
-    addResult(1, captionLabel("Label9", QStringLiteral(" No. of payments   each year."), this), numPmtsYear_);
-    addResult(2, captionLabel("Label11", QString(), this), endMortYear_);
-    addResult(3, captionLabel("Label8", QString(), this), allPayments_);
-    addResult(4, captionLabel("Label5", QStringLiteral(" Total interest      savings."), this), totSavd_);
-    addResult(5, captionLabel("Label14", QStringLiteral(" Interest rate        factor."), this), periodicR_);
-    addResult(6, captionLabel("Label15", QStringLiteral(" Days          in year."), this), inDays_);
-    addResult(7, label16_, ppPercent_);
-    results->setColumnStretch(0, 1);
-
+void MortgageCalc::layOut()
+{
+    // Inputs on the left, results on the right, the grid (or the Quick
+    // Help) below, the buttons at the bottom.
+    label1_ = captionLabel("Label1", QString(), this);
+    label2_ = captionLabel("Label2", QString(), this);
+    label3_ = captionLabel("Label3", QString(), this);
+    label8_ = captionLabel("Label8", QString(), this);
+    label11_ = captionLabel("Label11", QString(), this);
+    label16_ = captionLabel("Label16", QString(), this);
+    auto* views = new QWidget(this);
+    auto* viewsLayout = new QHBoxLayout(views);
+    viewsLayout->setContentsMargins(0, 0, 0, 0);
+    viewsLayout->addWidget(allView_);
+    viewsLayout->addWidget(annualView_);
+    viewsLayout->addStretch();
+    auto* inputs = captionColumn(
+        {
+            {label1_, principal_},
+            {label2_, rate_},
+            {label3_, term_},
+            {captionLabel("Label6", QStringLiteral(" Interest compound           periods per year."), this), compounding_},
+            {captionLabel("Label10", QStringLiteral(" Frequency and type of     each payment."), this), frequency_},
+            {captionLabel("Label12", QStringLiteral(" Show payments."), this), views},
+        },
+        142);
+    auto* results = captionColumn(
+        {
+            {captionLabel("Label4", QStringLiteral(" Principal + Interest   payment."), this), inMonthPI_},
+            {captionLabel("Label9", QStringLiteral(" No. of payments   each year."), this), numPmtsYear_},
+            {label11_, endMortYear_},
+            {label8_, allPayments_},
+            {captionLabel("Label5", QStringLiteral(" Total interest      savings."), this), totSavd_},
+            {captionLabel("Label14", QStringLiteral(" Interest rate        factor."), this), periodicR_},
+            {captionLabel("Label15", QStringLiteral(" Days          in year."), this), inDays_},
+            {label16_, ppPercent_},
+        },
+        128);
     auto* top = new QHBoxLayout;
     top->addLayout(inputs);
     top->addSpacing(24);
     top->addLayout(results);
     top->addStretch(1);
 
-    auto* buttons = new QGridLayout;
-    buttons->setHorizontalSpacing(6);
-    buttons->setVerticalSpacing(4);
-    const QList<QPushButton*> order{calc_, help_, graphs_, printer_, exit_, saveFile_, loadFile_,
-                                    daysButton_, datesButton_, prePay_};
-    for (int i = 0; i < order.size(); ++i)
-        buttons->addWidget(order[i], i / 5, i % 5);
-    auto* prePayCell = new QHBoxLayout;
-    buttons->removeWidget(prePay_);
-    prePayCell->addWidget(prePay_, 1);
-    prePayCell->addWidget(addPmtsOn_);
-    buttons->addLayout(prePayCell, 1, 4);
-    buttons->setColumnStretch(5, 1); // buttons keep their size in a wide window
+    auto* prePayCell = new QWidget(this);
+    auto* prePayLayout = new QHBoxLayout(prePayCell);
+    prePayLayout->setContentsMargins(0, 0, 0, 0);
+    prePayLayout->addWidget(prePay_, 1);
+    prePayLayout->addWidget(addPmtsOn_);
+    auto* buttons = buttonRows({{calc_, help_, graphs_, printer_, exit_},
+                                {saveFile_, loadFile_, daysButton_, datesButton_, prePayCell}});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 6, 10, 6);
@@ -342,88 +282,78 @@ void MortgageCalc::applyMode(int loanMode)
     const bool loan = loanMode == 2;
     loanMode_ = loan ? 2 : 1;
     state_.LoanMode = loanMode_;
-    auto text = [this](const char* name, const QString& caption) {
-        findChild<QLabel*>(QString::fromLatin1(name))->setText(caption);
-    };
-    text("Label1", loan ? QStringLiteral(" Principal amount of the     loan.")
-                        : QStringLiteral(" Principal amount of           mortgage."));
-    text("Label2", loan ? QStringLiteral(" Annual interest rate%.") : QStringLiteral(" Annual interest rate %"));
-    text("Label3", loan ? QStringLiteral(" Payback period of the      loan in months.")
-                        : QStringLiteral(" Amortization period in       years."));
-    text("Label8", loan ? QStringLiteral(" Total paid over     life of the loan.")
-                        : QStringLiteral(" Total paid over    life of mortgage"));
-    text("Label11", loan ? QStringLiteral(" No. months to   final payment.")
-                         : QStringLiteral(" No. of years to  final payment."));
+    setCaption(label1_, loan ? QStringLiteral(" Principal amount of the     loan.")
+                             : QStringLiteral(" Principal amount of           mortgage."));
+    setCaption(label2_, loan ? QStringLiteral(" Annual interest rate%.") : QStringLiteral(" Annual interest rate %"));
+    setCaption(label3_, loan ? QStringLiteral(" Payback period of the      loan in months.")
+                             : QStringLiteral(" Amortization period in       years."));
+    setCaption(label8_, loan ? QStringLiteral(" Total paid over     life of the loan.")
+                             : QStringLiteral(" Total paid over    life of mortgage"));
+    setCaption(label11_, loan ? QStringLiteral(" No. months to   final payment.")
+                              : QStringLiteral(" No. of years to  final payment."));
     BoxSpec& term = term_->spec();
     term.limit = loan ? 480 : 40;
     term.scale = loan ? 12.0 : 1.0;
-    term_->clear();
-    term_->addItems(loan ? QStringList{"24", "36", "48", "60"} : QStringList{"25", "30", "40"});
+    term_->setItems(loan ? QStringList{"24", "36", "48", "60"} : QStringList{"25", "30", "40"});
     setHelpContext(this, loan ? HelpTopic::Loan : HelpTopic::Mortgage);
     shell_.setFrameCaption(loan ? QStringLiteral("Personal Loan Tables") : QStringLiteral("Mortgage Tables"));
 }
 
+void MortgageCalc::showPlan()
+{
+    const MortgageState& ms = state_.Mortgage;
+    principal_->showStoredValue();
+    rate_->box()->showStoredValue();
+    term_->box()->showStoredValue();
+    compounding_->showChoice(static_cast<int>(ms.CompoundingPeriod));
+    frequency_->showChoice(static_cast<int>(ms.PaymentFrequency));
+    {
+        const QSignalBlocker quietAll(allView_);
+        const QSignalBlocker quietAnnual(annualView_);
+        (scheduleView(state_.ToolMode) == ScheduleView::All ? allView_ : annualView_)->setChecked(true);
+    }
+    datesButton_->setText(ms.DatesOn == 1 ? QStringLiteral("&View payment No.") : QStringLiteral("&View payment date"));
+    showAddPmtsIndicator();
+}
+
 void MortgageCalc::loadDefaults()
 {
-    const bool loan = loanMode_ == 2;
     AppState& st = state_;
     MortgageState& ms = st.Mortgage;
+    loadMortgageDefaults(st, loanMode_);
     applyMode(loanMode_);
-    st.InputValues.assign(6, Currency());
-    st.InputValues[1] = Currency::fromInt(loan ? 20000 : 100000);
-    st.InputValues[2] = Currency::fromDouble(10.125);
-    st.InputValues[3] = Currency::fromInt(loan ? 4 : 25);
+    showPlan();
+    // The window's first texts, as designed.
+    const bool loan = loanMode_ == 2;
     principal_->setText(QStringLiteral("   ") + qs(st.CurrencySymbol)
                         + qs(formatNumber(loan ? 20000.0 : 100000.0, "####,,###.00", st.Symbols)));
-    for (const char* item : {"6 ", "7 ", "8 ", "9 ", "10 "})
-        rate_->addItem(QString::fromLatin1(item));
     rate_->lineEdit()->setText((loan ? QStringLiteral("         ") : QStringLiteral("        "))
                                + qs(formatNumber(10.125, "###.000", st.Symbols)) + QStringLiteral("%"));
     term_->lineEdit()->setText(loan ? QStringLiteral("            48") : QStringLiteral("            25"));
-
-    compounding_->setCurrentIndex(0);
-    frequency_->setCurrentIndex(0);
-    annualView_->setChecked(true);
-    st.ToolMode = AnnualView;
-    ms.DatesOn = 0;
-    ms.DaysChoice = 1;
-    ms.DaysInYear = 365.0f;
-    ms.BiweeklyPeriods = 365.0 / 14.0;
-    ms.WeeklyPeriods = 365.0 / 7.0;
-    ms.RowCount = 26;
-    ms.PIIncrease = 0.0f;
-    ms.ExtraLines = 0;
-    emptyExtraPayments();
     if (!ms.StartDateSet) {
         const auto today = parseUserDate(qs(st.TodayText));
         ms.StartDate = fromQDate(today ? *today : QDate::currentDate());
         ms.StartDateSet = true;
     }
-    st.ResultsReady = 0;
-    st.EditFlag = 0;
-    quickHelpOpen_ = false;
-
     static constexpr const char* Headings[] = {" Payment  Year",      "Interest Payment",    "Principal Payment",
                                                "Remaining Balance",   "Cumulative Interest", "Cumulative Principal"};
     for (int c = 0; c < 6; ++c)
         grid_->setText(0, c, QString::fromLatin1(Headings[c]));
-    label16_->setText(qs(piIncludesText(0.0f, st.Symbols)));
-    setAddPmtsIndicator(false);
+    setCaption(label16_, qs(piIncludesText(0.0f, st.Symbols)));
+    st.ResultsReady = 0;
+    st.EditFlag = 0;
+    quickHelpOpen_ = false;
     principal_->setFocus();
 }
 
-void MortgageCalc::emptyExtraPayments()
+void MortgageCalc::showAddPmtsIndicator()
 {
-    state_.Mortgage.ExtraPayments.assign(ExtraPaymentRows, std::array<Currency, 3>{});
-    state_.Mortgage.ExtraCount = 0;
-}
-
-void MortgageCalc::setAddPmtsIndicator(bool on)
-{
+    const bool on = additionalPaymentsInForce(state_.Mortgage);
     QPalette palette = addPmtsOn_->palette();
     palette.setColor(QPalette::Window, on ? QColor(248, 0, 0) : palette.color(QPalette::Button));
     addPmtsOn_->setPalette(palette);
     addPmtsOn_->setProperty("inForce", on);
+    addPmtsOn_->setAccessibleDescription(on ? tr("in force") : tr("none"));
 }
 
 void MortgageCalc::clearResults()
@@ -433,93 +363,52 @@ void MortgageCalc::clearResults()
                           allPayments_})
         label->clear();
     st.EditFlag = 1;
-    label16_->setText(QStringLiteral(" P+I includes  ") + QStringLiteral("    0.000%"));
+    setCaption(label16_, QStringLiteral(" P+I includes  ") + QStringLiteral("    0.000%"));
     if (quickHelpOpen_)
         return; // the help text stays on screen
-    helpText_->clear();
     grid_->clearData();
-    if (help_->text() == QLatin1String("Close &Help")) {
-        help_->setText(QStringLiteral("Quick &Help"));
-        printer_->setEnabled(true);
-        saveFile_->setEnabled(true);
-        graphs_->setEnabled(true);
-        helpText_->hide();
-        grid_->show();
+    if (quickHelp_->shown()) {
+        quickHelp_->hide();
         st.EditFlag = 0;
     }
     quickHelpOpen_ = false;
     st.ResultsReady = 0;
+    st.Mortgage.Results.reset();
 }
 
 void MortgageCalc::toggleQuickHelp()
 {
-    if (help_->text() == QLatin1String("Quick &Help")) {
+    if (!quickHelpOpen_) {
         quickHelpOpen_ = true;
-        help_->setText(QStringLiteral("Close &Help"));
-        printer_->setEnabled(false);
-        saveFile_->setEnabled(false);
-        graphs_->setEnabled(false);
-        grid_->hide();
-        helpText_->setPlainText(qs(mortgageQuickHelp(loanMode_)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        helpText_->show();
+        quickHelp_->show(qs(mortgageQuickHelp(loanMode_)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         return;
     }
     quickHelpOpen_ = false;
     clearResults();
-}
-
-AmortizationInput MortgageCalc::currentInput() const
-{
-    const AppState& st = state_;
-    const MortgageState& ms = st.Mortgage;
-    AmortizationInput in;
-    auto slot = [&](std::size_t i) { return i < st.InputValues.size() ? st.InputValues[i] : Currency(); };
-    in.principal = slot(1);
-    in.rate = slot(2);
-    in.term = slot(3);
-    in.frequency = ss(frequency_->currentText());
-    in.compounding = ss(compounding_->currentText());
-    in.loanMode = loanMode_;
-    in.view = st.ToolMode == AllView ? AllView : AnnualView;
-    in.datesOn = ms.DatesOn == 1;
-    in.startDate = ms.StartDate;
-    in.daysInYear = ms.DaysInYear;
-    in.biweeklyPeriods = ms.BiweeklyPeriods;
-    in.weeklyPeriods = ms.WeeklyPeriods;
-    in.piIncrease = ms.PIIncrease;
-    in.extraPayments = ms.ExtraPayments;
-    in.extraCount = ms.ExtraCount;
-    in.currencySymbol = st.CurrencySymbol;
-    in.symbols = st.Symbols;
-    return in;
 }
 
 void MortgageCalc::calculate()
 {
     AppState& st = state_;
-    MortgageState& ms = st.Mortgage;
     commitFocusedBox();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     clearResults();
     st.EditFlag = 0;
-    st.ResultsReady = 0;
-    ms.ExtraLines = 0;
     st.ReportLines[1].clear();
-    const AmortizationInput in = currentInput();
-    AmortizationResult result;
+    MortgageRun run{amortizationInput(st), {}};
     try {
-        result = calculateAmortization(in);
+        run.result = calculateAmortization(run.input);
     } catch (const CalcError&) {
         QApplication::restoreOverrideCursor();
-        dialogs_.message(3);
+        dialogs_.message(3); // "Wrong or missing entry, try again."
         return;
     }
-    if (result.message != 0) {
+    if (run.result.message != 0) {
         QApplication::restoreOverrideCursor();
-        dialogs_.message(result.message);
+        dialogs_.message(run.result.message);
         return;
     }
-
+    const AmortizationResult& result = run.result;
     inMonthPI_->setText(qs(result.inMonthPI));
     periodicR_->setText(qs(result.periodicR));
     numPmtsYear_->setText(qs(result.numPmtsYear));
@@ -527,10 +416,10 @@ void MortgageCalc::calculate()
     allPayments_->setText(qs(result.allPayments));
     totSavd_->setText(qs(result.totSavd));
     ppPercent_->setText(qs(result.ppPercent));
-    label16_->setText(qs(result.label16));
+    setCaption(label16_, qs(result.label16));
     inDays_->setText(qs(result.inDays));
 
-    const ScheduleGrid cells = scheduleGrid(result, in, [](const Date& d) { return ss(toShortDate(d)); });
+    const ScheduleGrid cells = scheduleGrid(result, run.input, shortDate);
     grid_->setText(0, 0, qs(cells.column0Heading));
     std::vector<QString> texts;
     texts.reserve(cells.cells.size());
@@ -539,17 +428,10 @@ void MortgageCalc::calculate()
     grid_->cells().setDataRows(cells.rows, texts);
     grid_->scrollToTop();
 
-    ms.ScheduleTable = result.schedule;
-    ms.AnnualTable = result.annual;
-    ms.PaymentsPerYear = result.paymentsPerYear;
-    ms.YearsToPayoff = result.yearsToPayoff;
-    ms.RowCount = result.rowCount;
-    ms.ExtraLines = result.extraLines;
     st.ReportLines[1] = result.reportLine1;
     st.GraphTitle = result.graphTitle;
     st.ResultsReady = result.resultsReady;
-    lastInput_ = std::make_unique<AmortizationInput>(in);
-    lastResult_ = std::make_unique<AmortizationResult>(std::move(result));
+    st.Mortgage.Results = std::move(run);
     QApplication::restoreOverrideCursor();
 }
 
@@ -557,21 +439,18 @@ void MortgageCalc::toggleDates()
 {
     clearResults();
     MortgageState& ms = state_.Mortgage;
-    if (datesButton_->text() == QLatin1String("&View payment date")) {
-        datesButton_->setText(QStringLiteral("&View payment No."));
-        ms.DatesOn = 1;
+    ms.DatesOn = ms.DatesOn == 1 ? 0 : 1;
+    datesButton_->setText(ms.DatesOn == 1 ? QStringLiteral("&View payment No.") : QStringLiteral("&View payment date"));
+    if (ms.DatesOn == 1) {
         MortDateInput input(state_, dialogs_, shell_.frameWidget());
         dialogs_.runModal(input, DialogPlace::StartDate);
-    } else {
-        datesButton_->setText(QStringLiteral("&View payment date"));
-        ms.DatesOn = 0;
     }
 }
 
 void MortgageCalc::showGraph()
 {
     if (state_.ResultsReady == 0) {
-        dialogs_.message(2);
+        dialogs_.message(2); // "No data to graph. Calculate."
         return;
     }
     state_.GraphKind = 4;
@@ -582,17 +461,15 @@ void MortgageCalc::showGraph()
 
 void MortgageCalc::print()
 {
-    if (!beginPrintout(state_, dialogs_))
-        return;
-    if (!lastInput_ || !lastResult_)
+    if (!beginPrintout(state_, dialogs_) || !state_.Mortgage.Results)
         return;
     MortgageReportInput report;
     report.header = state_.PrintHeader;
     report.printFontChoice = setupPrinterFont(state_);
     report.pageLines = state_.PageLines;
-    report.input = lastInput_.get();
-    report.result = lastResult_.get();
-    report.formatDate = [](const Date& d) { return ss(toShortDate(d)); };
+    report.input = &state_.Mortgage.Results->input;
+    report.result = &state_.Mortgage.Results->result;
+    report.formatDate = shortDate;
     finishPrintout(mortgageReport(report), dialogs_,
                    loanMode_ == 2 ? QStringLiteral("Personal Loan Table") : QStringLiteral("Mortgage Table"));
 }
@@ -610,8 +487,7 @@ void MortgageCalc::additionalPayments()
     commitFocusedBox();
     MortPrePay prePay(state_, dialogs_, shell_.frameWidget());
     dialogs_.runModal(prePay, DialogPlace::AdditionalPayments);
-    const MortgageState& ms = state_.Mortgage;
-    setAddPmtsIndicator(ms.PIIncrease > 0 || ms.ExtraCount > 0);
+    showAddPmtsIndicator();
 }
 
 std::string& MortgageCalc::rememberedFile()
@@ -623,7 +499,6 @@ std::string MortgageCalc::chooseFile(bool save)
 {
     AppState& st = state_;
     st.FileAction = (loanMode_ == 2 ? 7 : 5) + (save ? 1 : 0);
-    st.ChosenFile = rememberedFile();
     FileDirectory(st, dialogs_);
     std::string chosen = st.FileAction == FileCancelled ? std::string() : st.ChosenFile;
     st.FileAction = 0;
@@ -631,70 +506,15 @@ std::string MortgageCalc::chooseFile(bool save)
     return chosen;
 }
 
-MortgageFile MortgageCalc::currentFile() const
-{
-    const AppState& st = state_;
-    const MortgageState& ms = st.Mortgage;
-    auto slot = [&](std::size_t i) { return i < st.InputValues.size() ? st.InputValues[i] : Currency(); };
-    MortgageFile file;
-    file.principal = slot(1);
-    file.rate = slot(2);
-    file.term = slot(3);
-    file.compounding = ss(compounding_->currentText());
-    file.frequency = ss(frequency_->currentText());
-    file.startDate = ms.StartDate;
-    file.datesOn = ms.DatesOn;
-    file.daysChoice = ms.DaysChoice;
-    file.view = st.ToolMode == AllView ? AllView : AnnualView;
-    file.extraRows = ms.ExtraRows;
-    file.extraCount = ms.ExtraCount;
-    file.loanMode = loanMode_;
-    file.daysInYear = ms.DaysInYear;
-    file.piIncrease = ms.PIIncrease;
-    for (int y = 1; y <= ms.ExtraRows; ++y)
-        file.years.emplace_back(ms.ExtraPayments[static_cast<std::size_t>(y)][1],
-                                ms.ExtraPayments[static_cast<std::size_t>(y)][2]);
-    return file;
-}
-
 void MortgageCalc::applyFile(const MortgageFile& file)
 {
-    AppState& st = state_;
-    MortgageState& ms = st.Mortgage;
-    if (file.loanMode != loanMode_)
-        applyMode(file.loanMode);
-    st.InputValues.resize(6);
-    st.InputValues[1] = file.principal;
-    st.InputValues[2] = file.rate;
-    st.InputValues[3] = file.term;
-    principal_->showStoredValue();
-    rate_->box()->showStoredValue();
-    term_->box()->showStoredValue();
-    compounding_->setCurrentText(qs(file.compounding));
-    frequency_->setCurrentText(qs(file.frequency));
-    ms.StartDate = file.startDate;
-    ms.StartDateSet = true;
-    ms.DatesOn = file.datesOn;
-    datesButton_->setText(ms.DatesOn == 1 ? QStringLiteral("&View payment No.") : QStringLiteral("&View payment date"));
-    const DaysOption days = daysOption(file.daysChoice);
-    ms.DaysChoice = file.daysChoice;
-    ms.DaysInYear = days.daysInYear;
-    ms.BiweeklyPeriods = days.biweeklyPeriods;
-    ms.WeeklyPeriods = days.weeklyPeriods;
-    st.ToolMode = file.view == AllView ? AllView : AnnualView;
-    (st.ToolMode == AllView ? allView_ : annualView_)->setChecked(true);
-    emptyExtraPayments();
-    ms.ExtraRows = file.extraRows;
-    ms.ExtraCount = file.extraCount;
-    ms.PIIncrease = file.piIncrease;
-    for (std::size_t y = 0; y < file.years.size(); ++y) {
-        ms.ExtraPayments[y + 1][1] = file.years[y].first;
-        ms.ExtraPayments[y + 1][2] = file.years[y].second;
-    }
+    applyMortgageFile(file, state_);
+    if (state_.LoanMode != loanMode_)
+        applyMode(state_.LoanMode);
+    showPlan();
     // The shown results belong to the plan that was on screen.
     clearResults();
-    st.EditFlag = 0;
-    setAddPmtsIndicator(ms.PIIncrease > 0 || ms.ExtraCount > 0);
+    state_.EditFlag = 0;
 }
 
 void MortgageCalc::saveFile()
@@ -703,14 +523,15 @@ void MortgageCalc::saveFile()
     if (state_.ResultsReady == 0) {
         dialogs_.message(15); // "No Records."
     } else if (const std::string path = chooseFile(true); !path.empty()) {
-        const std::string text = serializeMortgageFile(currentFile());
+        const std::string text = serializeMortgageFile(mortgageFileOf(state_));
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        const QString error = saveAtomically(qs(path), QByteArray::fromStdString(text));
+        const Result<void> saved = saveAtomically(qs(path), QByteArray::fromStdString(text));
         QApplication::restoreOverrideCursor();
-        if (error.isEmpty())
-            rememberedFile() = fileNamePart(path);
+        if (saved)
+            rememberedFile() = path;
         else
-            dialogs_.message(loanMode_ == 2 ? 38 : 37);
+            dialogs_.notice(tr("The file %1 could not be saved: %2. A file already there is unchanged.")
+                                .arg(QDir::toNativeSeparators(qs(path)), qs(saved.reason())));
     }
     shell_.showWindow(this);
 }
@@ -719,24 +540,15 @@ void MortgageCalc::openFile()
 {
     shell_.hideWindow(this);
     if (const std::string path = chooseFile(false); !path.empty()) {
-        std::optional<MortgageFile> file;
-        QFile in(qs(path));
-        // A set-up file is a few lines; anything much larger is not one.
-        if (in.open(QIODevice::ReadOnly) && in.size() < 1024 * 1024) {
-            const QByteArray bytes = in.readAll();
-            file = parseMortgageFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                     [](const std::string& text) -> std::optional<Date> {
-                                         const auto date = parseUserDate(qs(text));
-                                         if (!date)
-                                             return std::nullopt;
-                                         return fromQDate(*date);
-                                     });
-        }
+        const Result<std::string> text = readFileSafely(path);
+        const Result<MortgageFile> file =
+            text ? parseMortgageFile(*text, readSystemDate) : Result<MortgageFile>(Failure{text.reason()});
         if (file) {
             applyFile(*file);
-            rememberedFile() = fileNamePart(path);
+            rememberedFile() = path;
         } else {
-            dialogs_.message(13);
+            // "File not found or wrong format. ...", with what was wrong.
+            dialogs_.messageWithCause(13, qs(file.reason()));
             rememberedFile().clear();
         }
     }
@@ -747,18 +559,14 @@ void MortgageCalc::releaseResults()
 {
     AppState& st = state_;
     MortgageState& ms = st.Mortgage;
-    ms.ScheduleTable.clear();
-    ms.AnnualTable.clear();
-    emptyExtraPayments();
+    ms.Results.reset();
+    emptyExtraPayments(ms);
     st.ReportLines = {};
     helpText_->clear();
     st.ToolMode = 0;
     st.EditFlag = 0;
     st.ResultsReady = 0;
     st.GraphKind = 0;
-    ms.ExtraLines = 0;
-    ms.RowCount = 0;
-    ms.ExtraCount = 0;
     ms.PIIncrease = 0.0f;
 }
 

@@ -1,20 +1,18 @@
 #pragma once
 #include "app/GreenBox.h"
 #include "app/ToolWindow.h"
+#include "app/WindowLayout.h"
 
 #include <memory>
 #include <string>
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace fiscalia {
 
 class Grid;
-struct AmortizationInput;
-struct AmortizationResult;
 struct MortgageFile;
 
 // The Mortgage and Loan Tables window, in the mortgage mode (LoanMode 1) or
@@ -45,22 +43,21 @@ protected:
 
 private:
     void buildControls();
+    void layOut();
     void loadDefaults();
-    // Captions, term list and term box of the mortgage (1) or loan (2) mode.
+    // Captions, term list, term limit and help topic of the mortgage (1) or
+    // loan (2) mode.
     void applyMode(int loanMode);
+    // The plan in the state shown in the boxes, lists, options and buttons.
+    void showPlan();
     // The file dialog of the mode, for saving or opening: the path chosen,
     // or nothing when cancelled.
     std::string chooseFile(bool save);
     std::string& rememberedFile();
-    MortgageFile currentFile() const;
     void applyFile(const MortgageFile& file);
-    AmortizationInput currentInput() const;
-    void setAddPmtsIndicator(bool on);
-    void emptyExtraPayments();
+    void showAddPmtsIndicator();
 
     std::unique_ptr<BoxHost> host_;
-    std::unique_ptr<AmortizationInput> lastInput_;
-    std::unique_ptr<AmortizationResult> lastResult_;
     int loanMode_;
     bool quickHelpOpen_ = false;
 
@@ -72,7 +69,8 @@ private:
     QRadioButton* allView_ = nullptr;
     QRadioButton* annualView_ = nullptr;
     Grid* grid_ = nullptr;
-    QPlainTextEdit* helpText_ = nullptr;
+    QuickHelpPanel* helpText_ = nullptr;
+    std::unique_ptr<QuickHelpSwitch> quickHelp_;
     QLabel* addPmtsOn_ = nullptr;
     QPushButton* calc_ = nullptr;
     QPushButton* help_ = nullptr;
@@ -84,15 +82,21 @@ private:
     QPushButton* datesButton_ = nullptr;
     QPushButton* prePay_ = nullptr;
     QPushButton* exit_ = nullptr;
-    QLabel* inMonthPI_ = nullptr;
-    QLabel* periodicR_ = nullptr;
-    QLabel* numPmtsYear_ = nullptr;
-    QLabel* endMortYear_ = nullptr;
-    QLabel* allPayments_ = nullptr;
-    QLabel* totSavd_ = nullptr;
-    QLabel* ppPercent_ = nullptr;
+    // Captions that change with the mode or the results.
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QLabel* label8_ = nullptr;
+    QLabel* label11_ = nullptr;
     QLabel* label16_ = nullptr;
-    QLabel* inDays_ = nullptr;
+    ResultLabel* inMonthPI_ = nullptr;
+    ResultLabel* periodicR_ = nullptr;
+    ResultLabel* numPmtsYear_ = nullptr;
+    ResultLabel* endMortYear_ = nullptr;
+    ResultLabel* allPayments_ = nullptr;
+    ResultLabel* totSavd_ = nullptr;
+    ResultLabel* ppPercent_ = nullptr;
+    ResultLabel* inDays_ = nullptr;
 };
 
 } // namespace fiscalia

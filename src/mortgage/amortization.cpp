@@ -10,7 +10,7 @@ namespace {
 
 enum class DateUnit { Month, Day };
 
-struct Frequency {
+struct FrequencyRule {
     int perYear;       // N
     double periods;    // F
     double fraction;   // of the monthly payment
@@ -22,25 +22,28 @@ struct Frequency {
     bool semimonthly;
 };
 
-Frequency frequencyOf(const AmortizationInput& in)
+FrequencyRule frequencyRule(const AmortizationInput& in)
 {
-    const std::string& f = in.frequency;
-    if (f == FrequencyTexts[0]) return {12, 12, 1.0, true, 12, DateUnit::Month, 1, -1, false};
-    if (f == FrequencyTexts[1]) return {24, 24, 0.5, false, 26, DateUnit::Month, 1, -1, true};
-    if (f == FrequencyTexts[2]) return {26, in.biweeklyPeriods, 12.0 / 26.0, false, 26, DateUnit::Day, 14, -14, false};
-    if (f == FrequencyTexts[3]) return {52, in.weeklyPeriods, 12.0 / 52.0, false, 52, DateUnit::Day, 7, -7, false};
-    if (f == FrequencyTexts[4]) return {26, in.biweeklyPeriods, 0.5, false, 26, DateUnit::Day, 14, -14, false};
-    if (f == FrequencyTexts[5]) return {52, in.weeklyPeriods, 0.25, false, 52, DateUnit::Day, 7, -7, false};
+    switch (in.frequency) {
+    case Frequency::Monthly: return {12, 12, 1.0, true, 12, DateUnit::Month, 1, -1, false};
+    case Frequency::Semimonthly: return {24, 24, 0.5, false, 26, DateUnit::Month, 1, -1, true};
+    case Frequency::TwoWeeks: return {26, in.biweeklyPeriods, 12.0 / 26.0, false, 26, DateUnit::Day, 14, -14, false};
+    case Frequency::OneWeek: return {52, in.weeklyPeriods, 12.0 / 52.0, false, 52, DateUnit::Day, 7, -7, false};
+    case Frequency::BiweeklyAcc: return {26, in.biweeklyPeriods, 0.5, false, 26, DateUnit::Day, 14, -14, false};
+    case Frequency::WeeklyAcc: return {52, in.weeklyPeriods, 0.25, false, 52, DateUnit::Day, 7, -7, false};
+    }
     throw CalcError("unknown payment frequency");
 }
 
-double compoundingOf(const std::string& text)
+double compoundingPeriods(Compounding compounding)
 {
-    if (text == CompoundingTexts[0]) return 12;
-    if (text == CompoundingTexts[1]) return 6;
-    if (text == CompoundingTexts[2]) return 3; // as the design has it: 3, not 4
-    if (text == CompoundingTexts[3]) return 2;
-    if (text == CompoundingTexts[4]) return 1;
+    switch (compounding) {
+    case Compounding::Monthly: return 12;
+    case Compounding::Bimonthly: return 6;
+    case Compounding::Quarterly: return 3; // the list's "Quarterly" compounds 3 times a year, not 4
+    case Compounding::Semiannual: return 2;
+    case Compounding::Annual: return 1;
+    }
     throw CalcError("unknown compounding period");
 }
 
@@ -82,13 +85,13 @@ AmortizationResult calculateAmortization(const AmortizationInput& in)
     const double R = in.rate.toDouble();
     const double T = in.term.toDouble();
 
-    Frequency fq = frequencyOf(in);
-    if (in.view != AllView) {
+    FrequencyRule fq = frequencyRule(in);
+    if (in.view != ScheduleView::All) {
         fq.unit = DateUnit::Month;
         fq.step = 12;
         fq.firstOffset = -12;
     }
-    const double C = compoundingOf(in.compounding);
+    const double C = compoundingPeriods(in.compounding);
     if (in.loanMode == 1 && T >= 41) {
         res.message = 5;
         return res;
@@ -184,7 +187,7 @@ AmortizationResult calculateAmortization(const AmortizationInput& in)
         row.c[4] = cur(B);
         row.c[5] = cur(CI);
         row.c[6] = cur(CQ);
-        if (in.view == AllView) {
+        if (in.view == ScheduleView::All) {
             if (in.datesOn) {
                 if (fq.semimonthly && m % 2 == 0) {
                     lastDate = lastDate.addDays(14);
@@ -218,7 +221,7 @@ AmortizationResult calculateAmortization(const AmortizationInput& in)
     res.endMortYear = RightJustify(formatNumber(yearsOrMonths, "###.00", sym), 12);
 
     int rowCount = n;
-    if (in.view != AllView) {
+    if (in.view != ScheduleView::All) {
         // Fold the payments into years: sums of interest and principal, the
         // year's last balance and cumulative totals; stop at a paid-off row.
         res.annual.assign(static_cast<std::size_t>(AnnualRows), ScheduleRow{});
@@ -294,7 +297,7 @@ ScheduleGrid scheduleGrid(const AmortizationResult& result, const AmortizationIn
     constexpr int Cols = 6;
     const NumberSymbols& sym = input.symbols;
     ScheduleGrid grid;
-    const bool annual = input.view != AllView;
+    const bool annual = input.view != ScheduleView::All;
     grid.column0Heading = input.datesOn ? " Payment  Date" : annual ? " Payment  Year" : "  Payment   No.  Year";
     const int extraRows = input.extraCount > 0 ? input.extraCount + 4 : 0;
     grid.rows = std::max(23, result.rowCount + 4 + extraRows);
@@ -333,6 +336,26 @@ ScheduleGrid scheduleGrid(const AmortizationResult& result, const AmortizationIn
         }
     }
     return grid;
+}
+
+} // namespace fiscalia
+
+namespace fiscalia {
+
+std::optional<Frequency> frequencyFromText(std::string_view text)
+{
+    for (const Frequency f : Frequencies)
+        if (text == listText(f))
+            return f;
+    return std::nullopt;
+}
+
+std::optional<Compounding> compoundingFromText(std::string_view text)
+{
+    for (const Compounding c : Compoundings)
+        if (text == listText(c))
+            return c;
+    return std::nullopt;
 }
 
 } // namespace fiscalia

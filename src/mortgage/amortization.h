@@ -2,7 +2,7 @@
 #include "app/currency.h"
 #include "app/date.h"
 #include "app/number_format.h"
-#include "mortgage/mortgage_state.h"
+#include "mortgage/mortgage_choices.h"
 
 #include <array>
 #include <functional>
@@ -11,24 +11,35 @@
 
 namespace fiscalia {
 
-// The payment-frequency and compounding list texts, compared exactly.
-inline constexpr const char* FrequencyTexts[] = {"      Monthly", "  Semimonthly", "      2 Weeks",
-                                                 "      1 Week",  " Biweekly(Acc)", "   Weekly(Acc)"};
-inline constexpr const char* CompoundingTexts[] = {"      Monthly", "    Bimonthly", "    Quarterly",
-                                                   "   Semiannual", "       Annual"};
+// One row of the payment schedule: column 0 the year value (the "All "
+// view without dates), 1 the payment (or year) number, 2 interest, 3
+// principal, 4 remaining balance, 5 cumulative interest, 6 cumulative
+// principal; the payment date when dates are on.
+struct ScheduleRow {
+    std::array<Currency, 7> c{};
+    Date date{};
+    bool hasDate = false;
+};
 
-inline constexpr int AllView = 2;    // ToolMode: every payment
-inline constexpr int AnnualView = 1; // ToolMode: yearly totals
+// The schedule table holds the longest loop there is: 52 payments a year
+// for 40 years and the margin of 50.
+inline constexpr int ScheduleRows = 52 * 40 + 50 + 1; // rows 0..2130
+inline constexpr int AnnualRows = 46;                  // rows 0..45
+inline constexpr int ExtraPaymentRows = 46;            // years 0..45
+
+// Additional payments: row y is year y; column 1 the year number, column 2
+// the amount added at the start of that year.
+using ExtraPaymentTable = std::vector<std::array<Currency, 3>>;
 
 // Everything a Calculate reads.
 struct AmortizationInput {
     Currency principal;             // slot 1
     Currency rate;                  // slot 2, annual rate in per cent
     Currency term;                  // slot 3, years (loans: months / 12)
-    std::string frequency = FrequencyTexts[0];
-    std::string compounding = CompoundingTexts[0];
+    Frequency frequency = Frequency::Monthly;
+    Compounding compounding = Compounding::Monthly;
     int loanMode = 1;               // 1 mortgage, 2 loan
-    int view = AnnualView;          // ToolMode
+    ScheduleView view = ScheduleView::Annual;
     bool datesOn = false;
     Date startDate{};
     float daysInYear = 365.0f;
@@ -36,7 +47,7 @@ struct AmortizationInput {
     double weeklyPeriods = 365.0 / 7.0;
     float piIncrease = 0.0f;
     // The amount added at the start of year y (ExtraPayments column 2).
-    std::vector<std::array<Currency, 3>> extraPayments = std::vector<std::array<Currency, 3>>(ExtraPaymentRows);
+    ExtraPaymentTable extraPayments = ExtraPaymentTable(ExtraPaymentRows);
     int extraCount = 0;
     std::string currencySymbol = "$";
     NumberSymbols symbols;
@@ -72,9 +83,16 @@ struct AmortizationResult {
     std::string numPmtsYear, inMonthPI, periodicR, endMortYear, allPayments, totSavd, ppPercent, label16, inDays;
 };
 
+// What one Calculate read and what it gave: the grid, the printout and the
+// graph all read this one record.
+struct MortgageRun {
+    AmortizationInput input;
+    AmortizationResult result;
+};
+
 // The whole Calculate: payment, periodic rate, schedule, totals, labels and
 // the additional-payments listing. Throws CalcError for a zero rate or term,
-// an unknown list text, an overflow or a schedule longer than the table.
+// an overflow or a schedule longer than the table.
 AmortizationResult calculateAmortization(const AmortizationInput& input);
 
 // The text of the "P+I includes" label for an increase fraction.

@@ -22,7 +22,7 @@ Report mortgageReport(const MortgageReportInput& rep)
     const NumberSymbols& sym = in.symbols;
     const std::string& cs = in.currencySymbol;
     const bool loan = in.loanMode == 2;
-    const bool annual = in.view != AllView;
+    const bool annual = in.view != ScheduleView::All;
 
     Printout p(rep.header, rep.printFontChoice, rep.pageLines);
     p.fields({{32, loan ? " Personal Loan Table" : " Mortgage Table"}});
@@ -48,8 +48,8 @@ Report mortgageReport(const MortgageReportInput& rep)
     p.fields({{2, field(cs + formatNumber(in.principal, "###,,###.00", sym), 11)},
               {14, field(formatNumber(in.rate, "###.000", sym), 6) + "%"},
               {23, field(formatNumber(termShown, "###", sym), 4)},
-              {36, RightJustify(in.compounding, 14)},
-              {51, RightJustify(in.frequency, 14)},
+              {36, RightJustify(listText(in.compounding), 14)},
+              {51, RightJustify(listText(in.frequency), 14)},
               // The increase as an amount with its cents.
               {68, field(cs + formatNumber(res.increaseAmount, "###,,###.00", sym), 9)}});
 

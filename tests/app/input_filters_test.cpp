@@ -5,39 +5,41 @@
 
 using namespace fiscalia;
 
-TEST(DecimalFilter, TakesTwoDecimalsOrThreeWithTheOverride)
+TEST(NumberRule, DecidesOnTheWholeTextAsItWouldStand)
 {
-    int override = 0;
-    EXPECT_TRUE(decimalFilterPasses(U'5', "12.3", override));
-    EXPECT_FALSE(decimalFilterPasses(U'5', "12.34", override));
-    EXPECT_TRUE(decimalFilterPasses(U'9', "123456", override)); // no point: any length
-    EXPECT_TRUE(decimalFilterPasses(U'.', "12.34", override));  // a second point passes
-    EXPECT_TRUE(decimalFilterPasses(8, "12.34", override));
-    EXPECT_TRUE(decimalFilterPasses(127, "12.34", override));
-    EXPECT_FALSE(decimalFilterPasses(U'a', "", override));
-    EXPECT_FALSE(decimalFilterPasses(U'-', "", override));
-    EXPECT_FALSE(decimalFilterPasses(U'\u0663', "", override)); // an Arabic-Indic three is not a digit here
-
-    override = 3;
-    EXPECT_TRUE(decimalFilterPasses(U'5', "7.12", override));
-    EXPECT_EQ(override, 0); // used once
-    EXPECT_FALSE(decimalFilterPasses(U'5', "7.12", override));
-    override = 3;
-    EXPECT_FALSE(decimalFilterPasses(U'5', "7.125", override));
-    // Keys that are not digits leave the override for the next digit.
-    override = 3;
-    EXPECT_TRUE(decimalFilterPasses(U'.', "7", override));
-    EXPECT_EQ(override, 3);
-}
-
-TEST(WholeNumberFilter, TakesDigitsAndEditingKeysOnly)
-{
-    EXPECT_TRUE(wholeNumberFilterPasses(U'0'));
-    EXPECT_TRUE(wholeNumberFilterPasses(U'9'));
-    EXPECT_TRUE(wholeNumberFilterPasses(8));
-    EXPECT_TRUE(wholeNumberFilterPasses(127));
-    EXPECT_FALSE(wholeNumberFilterPasses(U'.'));
-    EXPECT_FALSE(wholeNumberFilterPasses(U' '));
+    const NumberRule money{2, false, 1.0};
+    const NumberRule rate{3, false, 1.0};
+    const NumberRule whole{0, false, 1.0};
+    const NumberRule signedRate{3, true, 1.0};
+    struct Case {
+        const char* name;
+        const char* text;
+        NumberRule rule;
+        bool pasted;
+        bool taken;
+    } const cases[] = {
+        {"two decimals", "12.34", money, false, true},
+        {"a third decimal", "12.345", money, false, false},
+        {"a point before six digits", "1.123456", money, false, false}, // typed at the start of 1123456
+        {"three decimals in a rate", "7.125", rate, false, true},
+        {"a fourth in a rate", "7.1255", rate, false, false},
+        {"no point: any length", "123456", money, false, true},
+        {"a second point typed", "1.2.", money, false, true},
+        {"a digit after it", "1.2.5", money, false, false},
+        {"a second point pasted", "1.2.3", money, true, false},
+        {"a minus where none is taken", "-5000", money, true, false},
+        {"a minus where one is", "-2.5", signedRate, false, true},
+        {"a minus inside", "2-5", signedRate, false, false},
+        {"an exponent", "1e5", money, true, false},
+        {"a letter", "12a", money, false, false},
+        {"a point in a whole number", "4.5", whole, false, false},
+        {"the empty text", "", money, false, true},
+        {"the most a slot holds", "922337203685477", money, false, true},
+        {"more than a slot holds", "9223372036854770", money, false, false},
+        {"a month count that fits after the division", "480", NumberRule{0, false, 12.0}, false, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(acceptsNumberText(c.text, c.rule, c.pasted), c.taken) << c.name;
 }
 
 TEST(Placement, FrameSizeAndPlacesFollowTheFrameHeight)

@@ -127,16 +127,18 @@ TEST(FormatNumber, RefusesNotANumber)
     EXPECT_THROW(formatNumber(HUGE_VAL, "0.00"), CalcError);
 }
 
-TEST(RightJustify, PadsOnTheLeftAndCutsOnTheRight)
+TEST(RightJustify, PadsOnTheLeftAndNeverCuts)
 {
     EXPECT_EQ(RightJustify("$100,000.00", 16), "     $100,000.00");
     EXPECT_EQ(RightJustify("10.125", 14) + "%", "        10.125%");
-    EXPECT_EQ(RightJustify("$12,345,678,901.00", 16), "$12,345,678,901.");
+    // A value wider than its field is shown whole, not a thousand times too small.
+    EXPECT_EQ(RightJustify("$100,000,000,000,000.00", 16), "$100,000,000,000,000.00");
     EXPECT_EQ(RightJustify("", 3), "   ");
-    EXPECT_EQ(RightJustify("abc", 0), "");
+    EXPECT_EQ(RightJustify("abc", 0), "abc");
     // Characters, not bytes: a euro sign is one character.
     EXPECT_EQ(RightJustify("\u20AC5.00", 6), " \u20AC5.00");
-    EXPECT_EQ(RightJustify("\u20AC\u20AC\u20AC", 2), "\u20AC\u20AC");
+    EXPECT_EQ(RightJustify("\u20AC\u20AC\u20AC", 2), "\u20AC\u20AC\u20AC");
+    EXPECT_EQ(leftChars("\u20AC\u20AC\u20AC", 2), "\u20AC\u20AC");
 }
 
 TEST(Val, ReadsDigitsAndOnePoint)

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 using namespace fiscalia;
 
@@ -165,14 +166,40 @@ private slots:
         QCOMPARE(w.slot(1), 100000.0);
     }
 
-    void aWideMoneyValueIsCutAtTheRight()
+    void aWideMoneyValueIsShownWholeAndTheBoxWidens()
     {
         Window w;
-        w.typeInto(w.principal, QStringLiteral("12345678901234"));
+        w.principal->setBaseWidth(120);
+        w.typeInto(w.principal, QStringLiteral("100000000000000"));
         w.leave();
-        QCOMPARE(w.principal->text(), QStringLiteral("$12,345,678,901,"));
-        QCOMPARE(w.principal->text().size(), 16);
-        QCOMPARE(w.slot(1), 12345678901234.0);
+        QCOMPARE(w.principal->text(), QStringLiteral("$100,000,000,000,000.00"));
+        QCOMPARE(w.slot(1), 1e14);
+        QVERIFY(w.principal->width() >= w.principal->fontMetrics().horizontalAdvance(w.principal->text()));
+    }
+
+    void aDigitThatWouldOverflowTheSlotIsRefused()
+    {
+        Window w;
+        w.typeInto(w.principal, QStringLiteral("99999999999999999"));
+        QCOMPARE(w.principal->text(), QStringLiteral("99999999999999")); // 15 nines would not fit
+        QVERIFY(w.dialogs.beeps >= 1);
+        w.leave();
+        QVERIFY(w.dialogs.messages.empty());
+    }
+
+    void theKeyIsJudgedWhereTheCaretStands()
+    {
+        // 123456, Home, "1", "." would make 1.123456: the point is refused,
+        // so what is stored is what is shown.
+        Window w;
+        w.typeInto(w.principal, QStringLiteral("123456"));
+        QTest::keyClick(w.principal, Qt::Key_Home);
+        QTest::keyClicks(w.principal, QStringLiteral("1."));
+        QCOMPARE(w.principal->text(), QStringLiteral("1123456"));
+        QCOMPARE(w.dialogs.beeps, 1);
+        w.leave();
+        QCOMPARE(w.slot(1), 1123456.0);
+        QCOMPARE(w.principal->text(), QStringLiteral("   $1,123,456.00"));
     }
 
     void enterMovesToTheNextBox()
@@ -214,23 +241,34 @@ private slots:
         QCOMPARE(w.term->lineEdit()->text(), QStringLiteral("              40"));
     }
 
-    void pastingTypesThroughTheFilterAndKeepsTheClipboard()
+    void aPasteIsTakenWholeOrNotAtAll_data()
     {
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<double>("stored");
+        QTest::newRow("symbol, separators and blanks dropped") << " $1,234.50 " << "1234.50" << 1234.5;
+        QTest::newRow("only the first line") << "250\r\nignored" << "250" << 250.0;
+        QTest::newRow("a minus") << "-5000" << "     $100,000.00" << 100000.0;
+        QTest::newRow("an exponent") << "1e5" << "     $100,000.00" << 100000.0;
+        QTest::newRow("a second point") << "1.2.3" << "     $100,000.00" << 100000.0;
+        QTest::newRow("a third decimal") << "12.345" << "     $100,000.00" << 100000.0;
+        QTest::newRow("ten thousand digits") << QString(10000, QLatin1Char('9')) << "     $100,000.00" << 100000.0;
+    }
+
+    void aPasteIsTakenWholeOrNotAtAll()
+    {
+        QFETCH(QString, clipboard);
+        QFETCH(QString, shown);
+        QFETCH(double, stored);
         Window w;
-        QApplication::clipboard()->setText(QStringLiteral("12.345"));
+        QApplication::clipboard()->setText(clipboard);
         w.principal->setFocus(Qt::TabFocusReason);
         QTest::keySequence(w.principal, QKeySequence::Paste);
-        QCOMPARE(w.principal->text(), QStringLiteral("12.34"));
-        QCOMPARE(w.dialogs.beeps, 1);
+        QCOMPARE(w.principal->text(), shown);
+        QCOMPARE(w.dialogs.beeps, stored == 100000.0 ? 1 : 0);
         w.leave();
-        QCOMPARE(w.slot(1), 12.34);
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("12.345"));
-
-        QApplication::clipboard()->setText(QStringLiteral("abc"));
-        w.typeInto(w.rate, QString());
-        QTest::keySequence(w.rate, QKeySequence::Paste);
-        QCOMPARE(w.rate->lineEdit()->text(), QString());
-        QCOMPARE(w.dialogs.beeps, 4);
+        QCOMPARE(w.slot(1), stored);
+        QCOMPARE(QApplication::clipboard()->text(), clipboard); // the clipboard is the user's
     }
 
     void choosingFromAListClearsResultsAndStoresTheChoice()
@@ -239,10 +277,27 @@ private slots:
         w.rate->setFocus(Qt::TabFocusReason);
         QTest::keyClick(w.rate, Qt::Key_Down);
         QCOMPARE(w.clears, 1);
-        QCOMPARE(w.rate->lineEdit()->text(), QStringLiteral("7 "));
-        w.leave();
+        // Stored at once, whichever way the item was chosen.
         QCOMPARE(w.slot(2), 7.0);
         QCOMPARE(w.rate->lineEdit()->text(), QStringLiteral("         7.000%"));
+        w.leave();
+        QCOMPARE(w.slot(2), 7.0);
+    }
+
+    void theWheelOverAListWithoutTheFocusStoresWhatItShows()
+    {
+        Window w;
+        w.button->setFocus();
+        QWheelEvent wheel(QPointF(5, 5), w.term->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w.term, &wheel);
+        QVERIFY(!w.term->hasFocus());
+        QCOMPARE(w.term->lineEdit()->text(), QStringLiteral("              30"));
+        QCOMPARE(w.slot(3), 30.0);
+        QCOMPARE(w.clears, 1);
+        QApplication::sendEvent(w.period, &wheel);
+        QCOMPARE(w.period->currentText(), QStringLiteral("   Semiannual"));
+        QCOMPARE(w.clears, 2);
     }
 
     void aListOnlyBoxBeepsAtTypedKeys()
@@ -264,6 +319,50 @@ private slots:
         w.typeInto(w.principal, QStringLiteral("7"));
         QTest::keySequence(w.principal, QKeySequence::Undo);
         QCOMPARE(w.principal->text(), QStringLiteral("7"));
+    }
+
+    // The style keeps what it draws of a combo box by palette: boxes that
+    // share one palette are drawn once for all windows, not again (and kept
+    // again) for each window opened.
+    void theBoxesOfEveryWindowShareOnePalette()
+    {
+        const QColor green(0x9c, 0xe6, 0x9c);
+        qint64 rateKey = 0;
+        qint64 principalKey = 0;
+        {
+            Window first;
+            QCOMPARE(first.rate->palette().color(QPalette::Base), green);
+            QCOMPARE(first.rate->lineEdit()->palette().color(QPalette::Base), green);
+            QCOMPARE(first.period->palette().color(QPalette::Base), green);
+            QCOMPARE(first.principal->palette().color(QPalette::Base), green);
+            QCOMPARE(first.principal->palette().color(QPalette::Text), QColor(Qt::black));
+            QCOMPARE(first.period->palette().cacheKey(), first.rate->palette().cacheKey());
+            rateKey = first.rate->palette().cacheKey();
+            principalKey = first.principal->palette().cacheKey();
+        }
+        Window second;
+        QCOMPARE(second.rate->palette().cacheKey(), rateKey);
+        QCOMPARE(second.term->palette().cacheKey(), rateKey);
+        QCOMPARE(second.principal->palette().cacheKey(), principalKey);
+        QVERIFY(second.button->palette().color(QPalette::Button) != green);
+    }
+
+    void theBoxesStayGreenWhenTheDesktopPaletteChanges()
+    {
+        const QColor green(0x9c, 0xe6, 0x9c);
+        const QPalette before = QApplication::palette();
+        Window w;
+        QPalette dark = before;
+        dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        QApplication::setPalette(dark);
+        QCOMPARE(w.rate->palette().color(QPalette::Base), green);
+        QCOMPARE(w.principal->palette().color(QPalette::Base), green);
+        QCOMPARE(w.principal->palette().color(QPalette::Window), QColor(0x30, 0x30, 0x30));
+        Window later;
+        QCOMPARE(later.period->palette().color(QPalette::Base), green);
+        QApplication::setPalette(before);
+        QCOMPARE(w.rate->palette().color(QPalette::Base), green);
     }
 };
 

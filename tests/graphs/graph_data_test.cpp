@@ -28,26 +28,27 @@ AppState yearTableState(int kind, int years)
     return s;
 }
 
-AppState mortgageState(int view)
+// The state a mortgage Calculate leaves: its one results record.
+AppState mortgageState(AmortizationInput in)
 {
     AppState s;
     s.GraphKind = 4;
-    s.ToolMode = view;
+    s.ToolMode = toolModeOf(in.view);
+    const auto r = calculateAmortization(in);
+    s.ResultsReady = r.resultsReady;
+    s.GraphTitle = r.graphTitle;
+    s.Mortgage.Results = MortgageRun{in, r};
+    return s;
+}
+
+AmortizationInput defaultMortgage(ScheduleView view)
+{
     AmortizationInput in;
     in.principal = Currency::fromInt(100000);
     in.rate = c(10.125);
     in.term = Currency::fromInt(25);
     in.view = view;
-    const auto r = calculateAmortization(in);
-    s.Mortgage.ScheduleTable = r.schedule;
-    s.Mortgage.AnnualTable = r.annual;
-    s.Mortgage.PaymentsPerYear = r.paymentsPerYear;
-    s.Mortgage.YearsToPayoff = r.yearsToPayoff;
-    s.ResultsReady = r.resultsReady;
-    s.GraphTitle = r.graphTitle;
-    s.InputValues.assign(6, Currency());
-    s.InputValues[1] = Currency::fromInt(100000);
-    return s;
+    return in;
 }
 
 } // namespace
@@ -91,19 +92,19 @@ TEST(GraphHandOver, ASingleResultIsDrawnAsTwoPoints)
 
 TEST(GraphHandOver, TheMortgageGraphDrawsTheBalanceAtTheStartOfEachYear)
 {
-    for (int view : {AnnualView, AllView}) {
-        AppState s = mortgageState(view);
+    for (const ScheduleView view : {ScheduleView::Annual, ScheduleView::All}) {
+        AppState s = mortgageState(defaultMortgage(view));
         loadGraphTables(s);
-        EXPECT_EQ(s.ResultsReady, 25) << view;
+        EXPECT_EQ(s.ResultsReady, 25) << toolModeOf(view);
         const auto series = graphSeries(s, firstView(s));
         ASSERT_EQ(series.values.size(), 25u);
         EXPECT_EQ(series.values[0], 100000);
         EXPECT_EQ(series.labels[0], "1");
         EXPECT_EQ(series.labels[24], "25");
         // Point 2: the balance after payment 12.
-        EXPECT_EQ(series.values[1], s.Mortgage.ScheduleTable.size() > 12 && view == AllView
-                                        ? s.Mortgage.ScheduleTable[12].c[4].toDouble()
-                                        : s.Mortgage.AnnualTable[1].c[4].toDouble());
+        const AmortizationResult& r = s.Mortgage.Results->result;
+        EXPECT_EQ(series.values[1], view == ScheduleView::All ? r.schedule[12].c[4].toDouble()
+                                                               : r.annual[1].c[4].toDouble());
         EXPECT_NEAR(series.values[1], 99072.41, 0.005);
         EXPECT_EQ(series.title, "Mortgage balance at start of each Year");
     }
@@ -111,21 +112,10 @@ TEST(GraphHandOver, TheMortgageGraphDrawsTheBalanceAtTheStartOfEachYear)
 
 TEST(GraphHandOver, AMortgagePaidOffEarlyTakesThePaymentThatLeftOneOrLess)
 {
-    AppState s;
-    s.GraphKind = 4;
-    s.ToolMode = AllView;
-    AmortizationInput in;
-    in.principal = Currency::fromInt(100000);
-    in.rate = c(10.125);
-    in.term = Currency::fromInt(25);
-    in.view = AllView;
-    in.frequency = FrequencyTexts[4]; // accelerated: paid off in year 19
-    const auto r = calculateAmortization(in);
-    s.Mortgage.ScheduleTable = r.schedule;
-    s.Mortgage.PaymentsPerYear = r.paymentsPerYear;
-    s.Mortgage.YearsToPayoff = r.yearsToPayoff;
-    s.InputValues.assign(6, Currency());
-    s.InputValues[1] = Currency::fromInt(100000);
+    AmortizationInput in = defaultMortgage(ScheduleView::All);
+    in.frequency = Frequency::BiweeklyAcc; // accelerated: paid off in year 19
+    AppState s = mortgageState(in);
+    const AmortizationResult& r = s.Mortgage.Results->result;
     loadGraphTables(s);
     EXPECT_EQ(s.ResultsReady, 19);
     EXPECT_EQ(s.GraphData[20][5], Currency()); // the end of year 19: paid off

@@ -1,3 +1,4 @@
+#include "app/app_state.h"
 #include "mortgage/amortization.h"
 #include "mortgage/mortgage_file.h"
 
@@ -13,12 +14,12 @@ MortgageFile example()
     f.principal = Currency::fromInt(100000);
     f.rate = Currency::fromDouble(10.125);
     f.term = Currency::fromInt(25);
-    f.compounding = CompoundingTexts[0];
-    f.frequency = FrequencyTexts[0];
+    f.compounding = Compoundings[0];
+    f.frequency = Frequencies[0];
     f.startDate = *Date::fromYmd(2026, 12, 7);
     f.datesOn = 0;
     f.daysChoice = 1;
-    f.view = 1;
+    f.view = ScheduleView::Annual;
     f.loanMode = 1;
     f.daysInYear = 365.0f;
     return f;
@@ -50,10 +51,10 @@ TEST(MortgageFile, ReadsBackWhatItWrote)
     auto f = example();
     f.loanMode = 2;
     f.term = Currency::fromDouble(4.1667);
-    f.frequency = FrequencyTexts[4];
-    f.compounding = CompoundingTexts[3];
+    f.frequency = Frequencies[4];
+    f.compounding = Compoundings[3];
     f.datesOn = 1;
-    f.view = 2;
+    f.view = ScheduleView::All;
     f.extraRows = 2;
     f.extraCount = 1;
     f.piIncrease = 0.125f;
@@ -68,7 +69,7 @@ TEST(MortgageFile, ReadsBackWhatItWrote)
     EXPECT_EQ(back->frequency, f.frequency);
     EXPECT_EQ(back->startDate, f.startDate);
     EXPECT_EQ(back->datesOn, 1);
-    EXPECT_EQ(back->view, 2);
+    EXPECT_EQ(back->view, ScheduleView::All);
     EXPECT_EQ(back->loanMode, 2);
     EXPECT_EQ(back->daysChoice, 2);
     EXPECT_EQ(back->daysInYear, 364.0f);
@@ -119,9 +120,67 @@ TEST(MortgageFile, RefusesDamagedFiles)
         {"binary garbage", std::string("\x00\x01\xff\xfe\"\r\n,,,\x7f", 11)},
         {"huge number", replaced("100000", "1e300")},
     };
-    for (const auto& [name, text] : damaged)
-        EXPECT_FALSE(parseMortgageFile(text)) << name;
+    for (const auto& [name, text] : damaged) {
+        const auto file = parseMortgageFile(text);
+        EXPECT_FALSE(file) << name;
+        if (!file) {
+            EXPECT_FALSE(file.reason().empty()) << name; // the cause is named
+        }
+    }
     EXPECT_TRUE(parseMortgageFile(good));
+    EXPECT_EQ(parseMortgageFile(replaced(",\"      Monthly\",\"2026", ",\"Monthly\",\"2026")).reason(),
+              "\"Monthly\" is not a payment frequency");
+}
+
+TEST(MortgageFile, TheCountOfAdditionalPaymentsComesFromTheAmounts)
+{
+    // The file's own count says 0, yet year 2 holds an amount: it is counted,
+    // so it is listed and the indicator shows it.
+    const auto f = parseMortgageFile("100000,10.125,25,\"      Monthly\",\"      Monthly\",\"2026-12-07\",0,1,1,3,0,1,365,"
+                                     "\"O\",0\r\n1,0\r\n2,5000\r\n3,0\r\n");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->extraCount, 1);
+    AppState st;
+    applyMortgageFile(*f, st);
+    EXPECT_EQ(st.Mortgage.ExtraCount, 1);
+    EXPECT_TRUE(additionalPaymentsInForce(st.Mortgage));
+    EXPECT_EQ(amortizationInput(st).extraCount, 1);
+}
+
+TEST(MortgageFile, StateFileAndEngineInputAgree)
+{
+    AppState st;
+    loadMortgageDefaults(st, 2);
+    st.Mortgage.PaymentFrequency = Frequency::WeeklyAcc;
+    st.Mortgage.CompoundingPeriod = Compounding::Semiannual;
+    st.ToolMode = toolModeOf(ScheduleView::All);
+    setDaysChoice(st.Mortgage, 2);
+    st.Mortgage.ExtraRows = 4;
+    st.Mortgage.ExtraPayments[3][2] = Currency::fromInt(700);
+    st.Mortgage.ExtraCount = countExtraPayments(st.Mortgage);
+    const MortgageFile file = mortgageFileOf(st);
+    EXPECT_EQ(file.years.size(), 4u);
+    EXPECT_EQ(file.extraCount, 1);
+
+    AppState back;
+    loadMortgageDefaults(back, 1);
+    applyMortgageFile(*parseMortgageFile(serializeMortgageFile(file)), back);
+    const AmortizationInput a = amortizationInput(st);
+    const AmortizationInput b = amortizationInput(back);
+    EXPECT_EQ(b.principal, Currency::fromInt(20000));
+    EXPECT_EQ(b.loanMode, 2);
+    EXPECT_EQ(b.frequency, a.frequency);
+    EXPECT_EQ(b.compounding, a.compounding);
+    EXPECT_EQ(b.view, ScheduleView::All);
+    EXPECT_EQ(b.weeklyPeriods, 52.0);
+    for (std::size_t y = 0; y < a.extraPayments.size(); ++y)
+        EXPECT_EQ(b.extraPayments[y][2], a.extraPayments[y][2]) << y;
+
+    // A changed term empties the plan: the next save writes no year lines
+    // left over from it.
+    emptyExtraPayments(back.Mortgage);
+    EXPECT_TRUE(mortgageFileOf(back).years.empty());
+    EXPECT_FALSE(additionalPaymentsInForce(back.Mortgage));
 }
 
 TEST(MortgageFile, DaysOptions)

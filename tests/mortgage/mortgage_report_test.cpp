@@ -267,7 +267,7 @@ AmortizationInput defaultMortgage()
     in.principal = Currency::fromInt(100000);
     in.rate = Currency::fromDouble(10.125);
     in.term = Currency::fromInt(25);
-    in.view = AllView;
+    in.view = ScheduleView::All;
     return in;
 }
 
@@ -302,7 +302,7 @@ TEST(MortgageReport, TheAllViewPrintsThreeHundredRowsOverSevenPages)
 TEST(MortgageReport, TheAnnualViewWithAnIncreaseAndAnAdditionalPayment)
 {
     auto in = defaultMortgage();
-    in.view = AnnualView;
+    in.view = ScheduleView::Annual;
     in.extraPayments[3][2] = Currency::fromInt(1000);
     in.extraCount = 1;
     in.piIncrease = 0.05f;
@@ -319,9 +319,9 @@ TEST(MortgageReport, ALoanPrintsMonths)
     in.principal = Currency::fromInt(20000);
     in.rate = Currency::fromDouble(10.125);
     in.term = Currency::fromInt(4);
-    in.view = AnnualView;
-    in.compounding = CompoundingTexts[3];
-    in.frequency = FrequencyTexts[4];
+    in.view = ScheduleView::Annual;
+    in.compounding = Compoundings[3];
+    in.frequency = Frequencies[4];
     const auto result = calculateAmortization(in);
     const Report report = print(in, result, "Car loan");
     ASSERT_EQ(report.pages.size(), 1u);
@@ -342,7 +342,7 @@ TEST(MortgageReport, AnAdditionalPaymentsBlockThatWouldNotFitStartsANewPage)
     // 12-point pages hold 51 lines; 26 annual rows bring the counter to 50,
     // and the block of 1 + 4 lines would reach 51.
     auto in = defaultMortgage();
-    in.view = AnnualView;
+    in.view = ScheduleView::Annual;
     in.term = Currency::fromInt(26);
     in.extraPayments[2][2] = Currency::fromDouble(0.01);
     in.extraCount = 1;

@@ -3,11 +3,13 @@
 #include "app/Grid.h"
 #include "app/MDIContainer.h"
 #include "app/MenuMain.h"
+#include "app/QtText.h"
 #include "mortgage/MortgageCalc.h"
 #include "support/ScriptedDialogs.h"
 #include "support/test_env.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -20,6 +22,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace fiscalia;
 
@@ -56,8 +60,9 @@ struct Window {
     std::vector<std::array<Currency, 7>> schedule()
     {
         std::vector<std::array<Currency, 7>> rows;
-        for (int m = 1; m <= state().Mortgage.RowCount; ++m)
-            rows.push_back(state().Mortgage.ScheduleTable[static_cast<std::size_t>(m)].c);
+        const AmortizationResult& r = state().Mortgage.Results->result;
+        for (int m = 1; m <= r.rowCount; ++m)
+            rows.push_back(r.schedule[static_cast<std::size_t>(m)].c);
         return rows;
     }
     void saveAs(const QString& file)
@@ -113,7 +118,7 @@ private slots:
         w.saveAs(w.path("house.umd"));
         QCOMPARE(w.dialogs().fileCodes, std::vector<int>{6});
         QCOMPARE(w.dialogs().fileDefaults.last(), QString()); // nothing offered the first time
-        QCOMPARE(w.state().LastMortgageFile, std::string("house.umd"));
+        QCOMPARE(w.state().LastMortgageFile, ss(w.path("house.umd"))); // the full path
         QCOMPARE(w.state().FileAction, 0);
         QVERIFY(w.calc->isVisible());
         QVERIFY(readFile(w.path("house.umd")).startsWith("100000,10.125,25,\"      Monthly\",\"      Monthly\""));
@@ -125,7 +130,7 @@ private slots:
         w.calc->findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
         w.openFrom(w.path("house.umd"));
         QCOMPARE(w.dialogs().fileCodes.back(), 5);
-        QCOMPARE(w.dialogs().fileDefaults.last(), QStringLiteral("house.umd"));
+        QCOMPARE(w.dialogs().fileDefaults.last(), w.path("house.umd"));
         QCOMPARE(w.boxText("InPrincipal"), QStringLiteral("     $100,000.00"));
         QCOMPARE(w.boxText("InRate"), QStringLiteral("        10.125%"));
         QCOMPARE(w.boxText("InTerm"), QStringLiteral("              25"));
@@ -205,7 +210,7 @@ private slots:
         w.calc->calculate();
         w.saveAs(w.path("car.uld"));
         QCOMPARE(w.dialogs().fileCodes, std::vector<int>{8});
-        QCOMPARE(w.state().LastLoanFile, std::string("car.uld"));
+        QCOMPARE(w.state().LastLoanFile, ss(w.path("car.uld")));
         w.exit();
         w.open("Canadian");
         QCOMPARE(w.state().LoanMode, 1);
@@ -246,17 +251,105 @@ private slots:
         QVERIFY(w.calc->isVisible());
     }
 
-    void aBadFileNameGivesTheMessageOfTheMode()
+    void aFailedSaveSaysWhyAndTheOldFileStays()
     {
         Window w;
         w.calc->calculate();
+        // A missing folder is not a bad name: the system's reason is given.
         w.saveAs(w.path("no-such-folder/house.umd"));
+        QVERIFY(w.dialogs().messages.empty());
+        QCOMPARE(w.dialogs().notices.size(), 1);
+        QVERIFY2(w.dialogs().notices.last().contains(QStringLiteral("No such file or directory")),
+                 qPrintable(w.dialogs().notices.last()));
+
+        // A read-only file is not replaced.
+        writeFile(w.path("kept.umd"), "the old plan\r\n");
+        QVERIFY(QFile::setPermissions(w.path("kept.umd"), QFileDevice::ReadOwner));
+        w.dialogs().confirmReplies.push_back(true); // "replace it?" Yes
+        w.saveAs(w.path("kept.umd"));
+        QVERIFY(w.dialogs().notices.last().contains(QStringLiteral("read-only")));
+        QCOMPARE(readFile(w.path("kept.umd")), QByteArray("the old plan\r\n"));
+        QVERIFY(w.state().LastMortgageFile.empty());
+
+        // A name that cannot be a file's is a bad name, in the mode's words.
+        w.saveAs(w.files.filePath(QString(300, QLatin1Char('h')) + QStringLiteral(".umd")));
         QCOMPARE(w.dialogs().messages, std::vector<int>{37});
         w.exit();
         w.open("LoanPmt");
         w.calc->calculate();
-        w.saveAs(w.path("no-such-folder/car.uld"));
+        w.saveAs(w.files.filePath(QString(300, QLatin1Char('c')) + QStringLiteral(".uld")));
         QCOMPARE(w.dialogs().messages, (std::vector<int>{37, 38}));
+    }
+
+    void specialFilesAreRefusedAtOnce_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("link to /dev/zero") << "zero";
+        QTest::newRow("named pipe") << "fifo";
+        QTest::newRow("folder") << "folder";
+    }
+
+    void specialFilesAreRefusedAtOnce()
+    {
+        QFETCH(QString, kind);
+        Window w;
+        const QString file = w.path("special.umd");
+        if (kind == QLatin1String("zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
+        else if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(file.toLocal8Bit().constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkpath(file));
+        w.openFrom(file);
+        QCOMPARE(w.dialogs().messages, std::vector<int>{13});
+        QCOMPARE(w.dialogs().causes, QStringList{QStringLiteral("not a regular file")});
+        QCOMPARE(w.state().InputValues[1], Currency::fromInt(100000));
+    }
+
+    void thePreviewShowsThePagesThatPrint()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("pdfinfo (poppler-utils) is not installed");
+        Window w;
+        w.calc->findChild<QRadioButton*>(QStringLiteral("Option1"))->click();
+        w.calc->calculate();
+        w.dialogs().lineAnswers.push_back(QStringLiteral("Smith house"));
+        w.dialogs().preview = true;
+        w.dialogs().printerAnswer = true;
+        w.dialogs().printedTo = w.path("printed.pdf");
+        w.calc->print();
+        QCOMPARE(w.dialogs().printDialogs, 1);
+        QCOMPARE(w.dialogs().previewPages, 7);
+        QVERIFY(w.dialogs().notices.isEmpty());
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {w.dialogs().printedTo});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages:\\s+7\\b"))));
+    }
+
+    void theScheduleCopiesAndExportsAsShown()
+    {
+        Window w;
+        w.calc->calculate();
+        auto* grid = w.calc->findChild<Grid*>(QStringLiteral("MGrid"));
+        // Ctrl+C on a selection: tab-separated, padding dropped.
+        grid->setFocus();
+        grid->setCurrentCell(1, 0);
+        QTest::keyClick(grid, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keySequence(grid, QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1\t10,082.74\n2\t9,984.34\n"));
+
+        // The whole table with its headings, through the save dialog.
+        w.dialogs().fileAnswers.push_back(w.path("schedule"));
+        QVERIFY(grid->exportAll());
+        QCOMPARE(w.dialogs().fileDefaults.last(), QStringLiteral("Mortgage Table.csv"));
+        const QList<QByteArray> lines = readFile(w.path("schedule.csv")).split('\n');
+        QCOMPARE(lines.first(), QByteArray("\"Payment  Year\",\"Interest Payment\",\"Principal Payment\",\"Remaining "
+                                           "Balance\",\"Cumulative Interest\",\"Cumulative Principal\"\r"));
+        QCOMPARE(lines.at(1), QByteArray("\"1\",\"10,082.74\",\"927.59\",\"99,072.41\",\"10,082.74\",\"927.59\"\r"));
+        QCOMPARE(lines.at(27), QByteArray("\"Total:\",\"\",\"\",\"$.00\",\"$175,258.20\",\"$100,000.00\"\r"));
+        QCOMPARE(w.state().LastExportFile, ss(w.path("schedule.csv")));
     }
 
     void theDaysInYearChangeTheAcceleratedPeriods()

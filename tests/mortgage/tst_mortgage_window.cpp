@@ -85,7 +85,6 @@ private slots:
         QCOMPARE(w.grid()->text(0, 0), QStringLiteral(" Payment  Year"));
         QCOMPARE(w.grid()->text(0, 5), QStringLiteral("Cumulative Principal"));
         QVERIFY(w.grid()->rows() >= 23);
-        QCOMPARE(w.state().Mortgage.RowCount, 26);
         QCOMPARE(w.state().Mortgage.DaysInYear, 365.0f);
     }
 
@@ -103,7 +102,7 @@ private slots:
         w.click("MCalc");
         QVERIFY(w.dialogs().messages.empty());
         QCOMPARE(w.label("EndMortYear"), QStringLiteral("       48.00"));
-        QCOMPARE(w.state().Mortgage.RowCount, 48);
+        QCOMPARE(w.state().Mortgage.Results->result.rowCount, 48);
         QCOMPARE(w.grid()->text(48, 3), QStringLiteral(".00"));
         // Typing 50 months stores 50 / 12 and shows 50 again.
         w.type("InTerm", QStringLiteral("50"));
@@ -158,7 +157,7 @@ private slots:
         QCOMPARE(w.grid()->text(300, 0), QStringLiteral(" 300      25"));
         QCOMPARE(w.grid()->text(302, 4), QStringLiteral("$175,258.20"));
         QVERIFY(w.state().ResultsReady > 0);
-        QCOMPARE(w.state().Mortgage.RowCount, 300);
+        QCOMPARE(w.state().Mortgage.Results->result.rowCount, 300);
     }
 
     void payNumbersOrDatesToggle()
@@ -297,7 +296,7 @@ private slots:
         QCOMPARE(w.program.frame->windowTitle(), QStringLiteral(" Fiscalia Menu"));
         QCOMPARE(w.state().ResultsReady, 0);
         QCOMPARE(w.state().ToolMode, 0);
-        QVERIFY(w.state().Mortgage.ScheduleTable.empty());
+        QVERIFY(!w.state().Mortgage.Results);
         w.program.frame->menu()->button(QStringLiteral("LoanPmt"))->click();
         auto* loan = qobject_cast<MortgageCalc*>(w.program.frame->activeTool());
         QVERIFY(loan);

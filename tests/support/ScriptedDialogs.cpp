@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QPrinter>
+#include <QPrintPreviewWidget>
 
 #include "app/file_requests.h"
 
@@ -10,6 +13,12 @@ namespace fiscalia::test {
 void ScriptedDialogs::message(int number)
 {
     messages.push_back(number);
+}
+
+void ScriptedDialogs::messageWithCause(int number, const QString& cause)
+{
+    messages.push_back(number);
+    causes << cause;
 }
 
 void ScriptedDialogs::notice(const QString& text)
@@ -24,6 +33,16 @@ bool ScriptedDialogs::question(int number)
         return false;
     const bool reply = replies.front();
     replies.pop_front();
+    return reply;
+}
+
+bool ScriptedDialogs::confirm(const QString& text)
+{
+    confirmations << text;
+    if (confirmReplies.empty())
+        return false;
+    const bool reply = confirmReplies.front();
+    confirmReplies.pop_front();
     return reply;
 }
 
@@ -70,16 +89,33 @@ QString ScriptedDialogs::chooseFile(const FileRequest& request, const QString& d
     return answer;
 }
 
-bool ScriptedDialogs::choosePrinter(QPrinter&)
+PrintOutcome ScriptedDialogs::print(QPrinter& printer, const PagePainter& paint)
 {
     ++printDialogs;
-    return printerAnswer;
+    if (preview) {
+        // The preview the print dialog offers, drawn by the same painter.
+        QPrintPreviewWidget widget(&printer);
+        QObject::connect(&widget, &QPrintPreviewWidget::paintRequested, &widget,
+                         [&paint](QPrinter* target) { paint(*target); });
+        widget.updatePreview();
+        previewPages = widget.pageCount();
+    }
+    if (!printerAnswer)
+        return PrintOutcome::Cancelled;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(!printedTo.isEmpty() ? printedTo
+                                                   : QDir::temp().filePath(QStringLiteral("fiscalia-scripted-%1.pdf")
+                                                                               .arg(QCoreApplication::applicationPid())));
+    return paint(printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
 void ScriptedDialogs::clear()
 {
     messages.clear();
+    causes.clear();
     notices.clear();
+    confirmations.clear();
+    confirmReplies.clear();
     questions.clear();
     replies.clear();
     beeps = 0;
