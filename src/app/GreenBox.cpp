@@ -135,6 +135,15 @@ QString GreenLineEdit::formatValue(double typedValue) const
     return qs(RightJustify(number, spec_.width)) + spec_.suffix;
 }
 
+QString GreenLineEdit::formatValue(const Currency& value) const
+{
+    const AppState& st = host_.state;
+    std::string number = formatNumber(value, ss(spec_.pattern), st.Symbols);
+    if (spec_.currencyPrefix)
+        number = st.CurrencySymbol + number;
+    return qs(RightJustify(number, spec_.width)) + spec_.suffix;
+}
+
 void GreenLineEdit::showStoredValue()
 {
     if (spec_.slot <= 0)
@@ -142,7 +151,7 @@ void GreenLineEdit::showStoredValue()
     const auto& values = host_.state.InputValues;
     const Currency stored = spec_.slot < static_cast<int>(values.size()) ? values[static_cast<std::size_t>(spec_.slot)]
                                                                          : Currency();
-    setText(formatValue(stored.toDouble() * spec_.scale));
+    setText(spec_.scale == 1.0 ? formatValue(stored) : formatValue(stored.toDouble() * spec_.scale));
 }
 
 QString GreenLineEdit::numericCore(const QString& text) const
@@ -254,25 +263,47 @@ void commitFocusedBox()
         combo->box()->commit();
 }
 
+namespace {
+
+// An amount rounded half away from zero to a number of decimals, as it is
+// shown.
+Currency roundedTo(Currency amount, int decimals)
+{
+    std::int64_t step = 1;
+    for (int d = decimals; d < 4; ++d)
+        step *= 10;
+    const std::int64_t raw = amount.raw();
+    std::int64_t whole = raw / step;
+    const std::int64_t rest = raw % step;
+    if (2 * (rest < 0 ? -rest : rest) >= step)
+        whole += raw < 0 ? -1 : 1;
+    return Currency::fromRaw(whole * step);
+}
+
+} // namespace
+
 void GreenLineEdit::storeTypedValue()
 {
     AppState& st = host_.state;
-    // The value read is rounded to the decimals the box shows, so the stored
-    // value is the one on screen.
-    const int decimals = spec_.filter == KeyFilter::WholeNumber ? 0 : spec_.decimals;
-    const double factor = std::pow(10.0, decimals);
-    double typed = std::round(Val(ss(numericCore(text()))) * factor) / factor;
-    if (spec_.limit > 0 && typed > spec_.limit) {
-        if (spec_.limitMessage)
-            host_.dialogs.message(spec_.limitMessage);
-        typed = spec_.limit;
-    }
+    // The text is read exactly and rounded to the decimals the box shows,
+    // so the stored value is the one on screen.
+    const int decimals = spec_.filter == KeyFilter::WholeNumber ? 0 : std::clamp(spec_.decimals, 0, 4);
+    std::optional<Currency> typed = Currency::read(ss(numericCore(text())));
     Currency stored;
-    try {
-        stored = Currency::fromDouble(typed / spec_.scale);
-    } catch (const CalcError&) {
+    if (!typed) {
         host_.dialogs.message(3); // "Wrong or missing entry, try again."
-        stored = Currency();
+    } else {
+        Currency value = roundedTo(*typed, decimals);
+        if (spec_.limit > 0 && value.toDouble() > spec_.limit) {
+            if (spec_.limitMessage)
+                host_.dialogs.message(spec_.limitMessage);
+            value = Currency::fromDouble(spec_.limit);
+        }
+        try {
+            stored = spec_.scale == 1.0 ? value : Currency::fromDouble(value.toDouble() / spec_.scale);
+        } catch (const CalcError&) {
+            host_.dialogs.message(3);
+        }
     }
     if (spec_.onValue)
         spec_.onValue(stored);
@@ -281,7 +312,7 @@ void GreenLineEdit::storeTypedValue()
             st.InputValues.resize(static_cast<std::size_t>(spec_.slot) + 1);
         st.InputValues[static_cast<std::size_t>(spec_.slot)] = stored;
     }
-    setText(formatValue(spec_.scale == 1.0 ? stored.toDouble() : stored.toDouble() * spec_.scale));
+    setText(spec_.scale == 1.0 ? formatValue(stored) : formatValue(stored.toDouble() * spec_.scale));
     st.EditFlag = 0;
     if (spec_.onStored)
         spec_.onStored();

@@ -63,6 +63,7 @@ public:
     void showStoredValue();
     // The box's format applied to a value (in typed units).
     QString formatValue(double typedValue) const;
+    QString formatValue(const Currency& typedValue) const;
     // Stores the typed value now, as leaving the box would, when it has been
     // typed into.
     void commit();

@@ -40,6 +40,19 @@ protected:
     {
         event->ignore(); // Ctrl+F4 and the like must not unload a window
     }
+
+    bool event(QEvent* event) override
+    {
+        const bool done = QMdiSubWindow::event(event);
+        // A window whose contents need more room (a figure too wide for its
+        // field) grows rather than squeeze them.
+        if (event->type() == QEvent::LayoutRequest && widget()) {
+            const QSize needed = size().expandedTo(minimumSizeHint());
+            if (needed != size())
+                resize(needed);
+        }
+        return done;
+    }
 };
 
 } // namespace

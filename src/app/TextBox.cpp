@@ -176,7 +176,10 @@ void TextBox::keyPressEvent(QKeyEvent* event)
     const QString typed = event->text();
     const bool shortcut = (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
                           || ((event->modifiers() & Qt::AltModifier) && typed.isEmpty());
-    if (shortcut || typed.isEmpty() || !typed.at(0).isPrint()) {
+    // Format characters (a right-to-left override, say) are typing too: the
+    // line edit would insert them.
+    const bool typing = !typed.isEmpty() && (typed.at(0).isPrint() || typed.at(0).category() == QChar::Other_Format);
+    if (shortcut || !typing) {
         QLineEdit::keyPressEvent(event); // moving the caret, selecting, copying
         return;
     }

@@ -32,6 +32,55 @@ bool Currency::fits(double value)
     return scaled >= -TwoTo63 && scaled < TwoTo63;
 }
 
+std::optional<Currency> Currency::read(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // The amount in ten-thousandths, and what lies beyond the fourth decimal.
+    Int128 raw = 0;
+    int decimals = -1;       // -1: no point yet
+    int firstBeyond = -1;    // the fifth decimal
+    bool moreBeyond = false; // any other digit after it
+    const Int128 limit = Int128(1) << 64;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (c < '0' || c > '9')
+            break;
+        const int digit = c - '0';
+        if (decimals < 0 || decimals < 4) {
+            raw = raw * 10 + digit;
+            if (raw > limit)
+                return std::nullopt;
+            if (decimals >= 0)
+                ++decimals;
+        } else if (firstBeyond < 0) {
+            firstBeyond = digit;
+        } else if (digit > 0) {
+            moreBeyond = true;
+        }
+    }
+    for (int d = std::max(decimals, 0); d < 4; ++d)
+        raw *= 10;
+    if (raw > limit)
+        return std::nullopt;
+    if (firstBeyond > 5 || (firstBeyond == 5 && (moreBeyond || raw % 2 != 0)))
+        ++raw;
+    const Int128 signedRaw = negative ? -raw : raw;
+    if (signedRaw > std::numeric_limits<std::int64_t>::max() || signedRaw < std::numeric_limits<std::int64_t>::min())
+        return std::nullopt;
+    return fromRaw(static_cast<std::int64_t>(signedRaw));
+}
+
 Currency Currency::fromInt(std::int64_t whole)
 {
     std::int64_t raw = 0;

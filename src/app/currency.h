@@ -1,7 +1,9 @@
 #pragma once
 #include <compare>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace fiscalia {
 
@@ -18,6 +20,11 @@ public:
     static Currency fromInt(std::int64_t whole); // throws CalcError on overflow
     // Whether fromDouble takes the value: a number within the 64-bit range.
     static bool fits(double value);
+    // The numeric reading of a text (as Val reads it: leading blanks, a sign,
+    // digits and one point, up to the first other character; an empty text
+    // is 0), exactly, rounded to 0.0001 with ties to even; nothing when the
+    // amount is outside the 64-bit range.
+    static std::optional<Currency> read(std::string_view text);
 
     constexpr std::int64_t raw() const { return raw_; }
     double toDouble() const { return static_cast<double>(raw_) / Scale; }

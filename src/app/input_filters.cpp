@@ -33,7 +33,10 @@ bool acceptsNumberText(std::string_view text, const NumberRule& rule, bool paste
     if (afterPoint > rule.decimals)
         return false;
     // Never more than the slot can hold.
-    return rule.scale > 0 && Currency::fits(Val(text) / rule.scale);
+    const auto amount = Currency::read(text);
+    if (!amount || rule.scale <= 0)
+        return false;
+    return rule.scale == 1.0 || Currency::fits(amount->toDouble() / rule.scale);
 }
 
 } // namespace fiscalia

@@ -180,7 +180,7 @@ bool MortPrePay::gridKey(QKeyEvent* event)
             continue;
         }
         typed_ = candidate;
-        amount = Currency::fromDouble(Val(ss(typed_)));
+        amount = Currency::read(ss(typed_)).value_or(Currency());
         state_.Mortgage.ExtraPayments[static_cast<std::size_t>(row)][1] = Currency::fromInt(row);
         showAmount(row);
     }

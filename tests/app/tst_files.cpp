@@ -212,5 +212,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FilesTest)
+FISCALIA_TEST_MAIN(FilesTest)
 #include "tst_files.moc"

@@ -1,5 +1,6 @@
 // The frame and the Menu: start-up, every Menu button, placement, help, exit.
 #include "app/app_state.h"
+#include "app/calc_error.h"
 #include "app/HelpViewer.h"
 #include "app/MDIContainer.h"
 #include "app/MenuMain.h"
@@ -16,6 +17,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+
+#include <memory>
 
 using namespace fiscalia;
 
@@ -275,7 +278,40 @@ private slots:
         settle();
         QVERIFY(menuShown(frame));
     }
+
+    void aFailureThatEscapesAHandlerIsAWrongEntryAndTheProgramGoesOn()
+    {
+        test::TestProgram program;
+        MDIContainer& frame = *program.frame;
+        // A handler that fails the way a calculation can.
+        class Failing : public QWidget {
+        protected:
+            void keyPressEvent(QKeyEvent*) override { throw CalcError("overflow"); }
+        };
+        Failing failing;
+        failing.show();
+        QTest::ignoreMessage(QtWarningMsg, "An event handler failed: overflow");
+        QTest::keyClick(&failing, Qt::Key_A);
+        QCoreApplication::processEvents(); // the message comes once the event is over
+        QCOMPARE(program.dialogs->messages, std::vector<int>{3});
+        menuButton(frame, "Canadian")->click();
+        QVERIFY(frame.activeTool());
+    }
+
+    void theWindowsGoBeforeTheStateTheyUse()
+    {
+        auto program = std::make_unique<test::TestProgram>();
+        menuButton(*program->frame, "Canadian")->click();
+        ToolWindow* tool = program->frame->activeTool();
+        QVERIFY(tool);
+        // The state must still be there when the last tool window goes.
+        AppState* state = &program->frame->state();
+        int seen = -1;
+        connect(tool, &QObject::destroyed, this, [state, &seen] { seen = state->LoanMode; });
+        program.reset();
+        QCOMPARE(seen, 1);
+    }
 };
 
-QTEST_MAIN(FrameMenuTest)
+FISCALIA_TEST_MAIN(FrameMenuTest)
 #include "tst_frame_menu.moc"

@@ -366,5 +366,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GreenBoxesTest)
+FISCALIA_TEST_MAIN(GreenBoxesTest)
 #include "tst_green_boxes.moc"

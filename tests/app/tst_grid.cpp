@@ -126,5 +126,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GridTest)
+FISCALIA_TEST_MAIN(GridTest)
 #include "tst_grid.moc"

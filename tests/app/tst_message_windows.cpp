@@ -103,5 +103,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MessageWindowsTest)
+FISCALIA_TEST_MAIN(MessageWindowsTest)
 #include "tst_message_windows.moc"

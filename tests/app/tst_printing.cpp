@@ -217,5 +217,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PrintingTest)
+FISCALIA_TEST_MAIN(PrintingTest)
 #include "tst_printing.moc"

@@ -7,7 +7,10 @@
 #include "support/ScriptedDialogs.h"
 #include "support/test_env.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -16,6 +19,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace fiscalia;
 
@@ -116,6 +121,42 @@ private slots:
         QCOMPARE(w.state.UserName, std::string("Jo Jo"));
     }
 
+    void aFontOptionCheckedByAScreenReaderIsSaved()
+    {
+        // A screen reader's toggle checks the option without a click.
+        SettingsWindow w;
+        auto* option = w.window.findChild<QRadioButton*>(QStringLiteral("PtrFt3"));
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(option);
+        QVERIFY(access && access->actionInterface());
+        access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(option->isChecked());
+        QCOMPARE(w.state.PrintFontChoice, 3);
+        // And by the arrow keys.
+        option->setFocus();
+        QTest::keyClick(option, Qt::Key_Up);
+        QCOMPARE(w.state.PrintFontChoice, 2);
+        w.exit->click();
+        QCOMPARE(readFile(w.store.programFile()), QByteArray("\"$\",2,\"\"\r\n"));
+    }
+
+    void theSymbolTakesFourCharactersAtMostAndNoControls()
+    {
+        SettingsWindow w;
+        w.typeCurrency(QStringLiteral("ABCDE"));
+        QCOMPARE(w.currency->text(), QStringLiteral("ABCD"));
+        QCOMPARE(w.dialogs.beeps, 1);
+        w.name->setFocus(Qt::TabFocusReason);
+        w.typeCurrency(QString(QChar(0x202E)) + QStringLiteral("R"));
+        QCOMPARE(w.currency->text(), QStringLiteral("R")); // the right-to-left override is refused
+        QApplication::clipboard()->setText(QString(60000, QLatin1Char('X')));
+        w.name->setFocus(Qt::TabFocusReason);
+        w.currency->setFocus(Qt::TabFocusReason);
+        QTest::keySequence(w.currency, QKeySequence::Paste);
+        QCOMPARE(w.currency->text(), QStringLiteral("XXXX")); // cut to the four it takes
+        w.exit->click();
+        QCOMPARE(w.state.CurrencySymbol, std::string("XX"));
+    }
+
     void aFontOptionIsTakenAtOnceAndWritten()
     {
         SettingsWindow w;
@@ -193,6 +234,71 @@ private slots:
         QCOMPARE(read.userName, std::string("Pat"));
     }
 
+    void aSettingsFileInAnOlderCodePageReadsRightAndIsWrittenAsUtf8()
+    {
+        test::TestProgram program(false, QByteArray("\"\xA3\",1,\"Jos\xE9\"\r\n"));
+        MDIContainer& frame = *program.frame;
+        QCOMPARE(frame.state().CurrencySymbol, std::string("\u00A3"));
+        QCOMPARE(frame.state().UserName, std::string("Jos\u00E9"));
+        program.dialogs->scripts[QStringLiteral("ChangeFnt")] = [](QDialog& dialog) {
+            dialog.findChild<QPushButton*>(QStringLiteral("ExitFonts"))->click();
+        };
+        frame.menu()->button(QStringLiteral("InitCurrFont"))->click();
+        QCOMPARE(readFile(QDir(program.programDir.path()).filePath(QStringLiteral("Personal.fsc"))),
+                 QByteArray("\"\xC2\xA3\",1,\"Jos\xC3\xA9\"\r\n"));
+    }
+
+    void aSymbolThatWouldGarbleEveryAmountReadsAsADollar()
+    {
+        test::TestProgram program(false, "\"" + QByteArray(60000, 'X') + "\",0,\"Ann\"\r\n");
+        QCOMPARE(program.frame->state().CurrencySymbol, std::string("$"));
+        QCOMPARE(program.frame->state().UserName, std::string("Ann"));
+    }
+
+    void aNamedPipeAsTheSettingsFileDoesNotStopTheStart()
+    {
+        QTemporaryDir programDir;
+        QCOMPARE(::mkfifo(QDir(programDir.path()).filePath(QStringLiteral("Personal.fsc")).toLocal8Bit().constData(),
+                          0600),
+                 0);
+        test::ScriptedDialogs dialogs;
+        StartOptions options;
+        options.programDir = programDir.path();
+        options.dialogs = &dialogs;
+        options.changeDirectory = false;
+        MDIContainer frame(options);
+        QCOMPARE(frame.state().CurrencySymbol, std::string("$"));
+        QVERIFY(frame.menu());
+    }
+
+    void settingsThatCannotBeSavedAnywhereAreReportedWithWhereItTried()
+    {
+        QTemporaryDir root;
+        // Folders below a plain file can never be made, not even by root.
+        QFile blocker(QDir(root.path()).filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        test::ScriptedDialogs dialogs;
+        StartOptions options;
+        options.programDir = QDir(root.path()).filePath(QStringLiteral("file/program"));
+        options.configDir = QDir(root.path()).filePath(QStringLiteral("file/config"));
+        options.dialogs = &dialogs;
+        options.changeDirectory = false;
+        MDIContainer frame(options);
+        dialogs.scripts[QStringLiteral("ChangeFnt")] = [](QDialog& dialog) {
+            auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("InMyName"));
+            name->setFocus();
+            QTest::keyClicks(name, QStringLiteral("Lee"));
+            dialog.findChild<QPushButton*>(QStringLiteral("ExitFonts"))->click();
+        };
+        frame.menu()->button(QStringLiteral("InitCurrFont"))->click();
+        QCOMPARE(frame.state().UserName, std::string("Lee")); // in force for this run
+        QCOMPARE(dialogs.notices.size(), 1);
+        QVERIFY2(dialogs.notices.first().contains(QStringLiteral("file/program/Personal.fsc"))
+                     && dialogs.notices.first().contains(QStringLiteral("file/config")),
+                 qPrintable(dialogs.notices.first()));
+    }
+
     void clearingTheNameHidesItOnTheMenu()
     {
         test::TestProgram program(false, "\"$\",0,\"Ann\"\r\n");
@@ -214,5 +320,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SettingsTest)
+FISCALIA_TEST_MAIN(SettingsTest)
 #include "tst_settings.moc"

@@ -301,5 +301,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GraphsTest)
+FISCALIA_TEST_MAIN(GraphsTest)
 #include "tst_graphs.moc"

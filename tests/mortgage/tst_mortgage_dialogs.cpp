@@ -7,6 +7,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/test_env.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,6 +108,32 @@ private slots:
         QCOMPARE(s.state.Mortgage.ExtraRows, 25);
     }
 
+    void anAmountTooLargeForTheTableIsRefusedAsItIsTyped()
+    {
+        State s;
+        MortPrePay window(s.state, s.dialogs);
+        showActive(window);
+        auto* grid = window.findChild<Grid*>(QStringLiteral("PGrid"));
+        QTest::keyClicks(grid, QString(20, QLatin1Char('9'))); // no crash: the digits that do not fit beep
+        QCOMPARE(grid->text(1, 1), QStringLiteral("99,999,999,999,999.00"));
+        QCOMPARE(s.dialogs.beeps, 6);
+        QCOMPARE(s.state.Mortgage.ExtraPayments[1][2].raw(), Currency::fromInt(99999999999999).raw());
+        QVERIFY(grid->columnWidth(1) >= grid->fontMetrics().horizontalAdvance(grid->text(1, 1)));
+    }
+
+    void tabLeavesTheGrid()
+    {
+        State s;
+        MortPrePay window(s.state, s.dialogs);
+        showActive(window);
+        auto* grid = window.findChild<Grid*>(QStringLiteral("PGrid"));
+        QVERIFY(grid->hasFocus());
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QVERIFY(window.findChild<QLineEdit*>(QStringLiteral("InPercent"))->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QVERIFY(grid->hasFocus());
+    }
+
     void eraseAllEmptiesEverything()
     {
         State s;
@@ -168,6 +196,38 @@ private slots:
         QCOMPARE(s.state.Mortgage.WeeklyPeriods, weekly);
     }
 
+    void aDayOptionCheckedByAScreenReaderCounts()
+    {
+        State s;
+        MortIRFTable window(s.state);
+        showActive(window);
+        auto* option = window.findChild<QRadioButton*>(QStringLiteral("IRFactor2"));
+        QAccessible::queryAccessibleInterface(option)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+        window.findChild<QPushButton*>(QStringLiteral("ExitMort"))->click();
+        QCOMPARE(s.state.Mortgage.DaysChoice, 2);
+        QCOMPARE(s.state.Mortgage.BiweeklyPeriods, 26.0);
+    }
+
+    void aValidDateAfterARefusalLetsOkClose()
+    {
+        State s;
+        MortDateInput window(s.state, s.dialogs);
+        showActive(window);
+        auto* box = window.findChild<QLineEdit*>(QStringLiteral("InDate"));
+        auto* ok = window.findChild<QPushButton*>(QStringLiteral("OkExit"));
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(box, QStringLiteral("2/31/2027"));
+        QTest::keyClick(box, Qt::Key_Return); // refused: the box keeps the focus
+        QCOMPARE(s.dialogs.messages, std::vector<int>{10});
+        QVERIFY(box->hasFocus());
+        QTest::keyClicks(box, QStringLiteral("4/1/2027"));
+        ok->setFocus(Qt::MouseFocusReason); // the press of "OK" leaves the box
+        ok->click();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(s.state.Mortgage.StartDate, *Date::fromYmd(2027, 4, 1));
+    }
+
     void theStartDateIsTypedInTheShortForm()
     {
         State s;
@@ -225,5 +285,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MortgageDialogsTest)
+FISCALIA_TEST_MAIN(MortgageDialogsTest)
 #include "tst_mortgage_dialogs.moc"

@@ -429,5 +429,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MortgageFilesTest)
+FISCALIA_TEST_MAIN(MortgageFilesTest)
 #include "tst_mortgage_files.moc"

@@ -1,6 +1,9 @@
 // The Mortgage and Loan Tables window, typed into with real keys.
 #include "app/app_state.h"
+#include "app/GreenBox.h"
 #include "app/Grid.h"
+#include "app/QtText.h"
+#include "app/WindowLayout.h"
 #include "app/MDIContainer.h"
 #include "app/MenuMain.h"
 #include "app/ToolWindow.h"
@@ -9,6 +12,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/test_env.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -19,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace fiscalia;
 
@@ -304,6 +310,106 @@ private slots:
         QCOMPARE(w.state().LoanMode, 2);
     }
 
+    void theViewOptionsActHoweverTheyAreChecked()
+    {
+        Window w;
+        w.click("MCalc");
+        QVERIFY(w.state().ResultsReady > 0);
+        // A screen reader's toggle checks "All " without a click.
+        auto* all = w.get<QRadioButton>("Option1");
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(all);
+        QVERIFY(access && access->actionInterface());
+        access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(all->isChecked());
+        QCOMPARE(w.state().ToolMode, 2);
+        QCOMPARE(w.state().ResultsReady, 0);
+        w.click("MCalc");
+        QCOMPARE(w.grid()->text(0, 0), QStringLiteral("  Payment   No.  Year"));
+        QCOMPARE(w.state().Mortgage.Results->result.rowCount, 300);
+    }
+
+    void aListTurnedByTheWheelIsTheOneCalculated()
+    {
+        Window w;
+        w.state().Mortgage.ExtraPayments[3][2] = Currency::fromInt(1000);
+        w.state().Mortgage.ExtraCount = 1;
+        w.get<QPushButton>("MCalc")->setFocus();
+        QWheelEvent down(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w.get<QComboBox>("InTerm"), &down); // 25 -> 30, never focused
+        QApplication::sendEvent(w.get<QComboBox>("Comperiod"), &down); // Monthly -> Bimonthly
+        QCOMPARE(w.box("InTerm")->text(), QStringLiteral("              30"));
+        QCOMPARE(w.state().InputValues[3], Currency::fromInt(30));
+        QCOMPARE(w.state().Mortgage.ExtraCount, 0); // the additional payments went with the old term
+        QCOMPARE(w.get<QComboBox>("Comperiod")->currentText(), QStringLiteral("    Bimonthly"));
+        w.click("MCalc");
+        QCOMPARE(w.label("EndMortYear"), QStringLiteral("       30.00"));
+        QCOMPARE(w.label("PeriodicR"), QStringLiteral("0.0084022")); // (1 + 0.10125 / 6)^(6 / 12) - 1
+    }
+
+    void tabLeavesTheSchedule()
+    {
+        Window w;
+        w.click("MCalc");
+        w.grid()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.grid(), Qt::Key_Down);
+        QVERIFY(w.grid()->hasFocus());
+        QTest::keyClick(w.grid(), Qt::Key_Tab);
+        QVERIFY(!w.grid()->hasFocus());
+        QWidget* after = QApplication::focusWidget();
+        QTest::keyClick(after, Qt::Key_Backtab);
+        QVERIFY(w.grid()->hasFocus());
+    }
+
+    void aHugePrincipalIsShownWholeEverywhere()
+    {
+        Window w;
+        w.type("InPrincipal", QStringLiteral("100000000000000"));
+        w.click("MCalc");
+        QCOMPARE(w.box("InPrincipal")->text(), QStringLiteral("$100,000,000,000,000.00"));
+        const QString payment = w.label("InMonthPI");
+        QVERIFY2(payment.startsWith(QStringLiteral("$917,527,")), qPrintable(payment)); // not a thousand times less
+        QCOMPARE(payment, qs(w.state().Mortgage.Results->result.inMonthPI));
+        QCoreApplication::processEvents(); // the layout gives the wider figures their room
+        auto* label = w.get<QLabel>("InMonthPI");
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(payment));
+        auto* principal = w.get<QLineEdit>("InPrincipal");
+        QVERIFY(principal->width() >= principal->fontMetrics().horizontalAdvance(principal->text()));
+        // The grid's balance column is wide enough for its widest figure.
+        const QString total = w.grid()->text(27, 4);
+        QVERIFY(w.grid()->columnWidth(4) >= w.grid()->fontMetrics().horizontalAdvance(total));
+    }
+
+    void everyControlIsNamedByItsCaption()
+    {
+        Window w;
+        auto name = [](QWidget* widget) {
+            QAccessibleInterface* access = QAccessible::queryAccessibleInterface(widget);
+            return access ? access->text(QAccessible::Name) : QString();
+        };
+        QStringList names;
+        for (QWidget* widget : w.calc->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<GreenLineEdit*>(widget) || qobject_cast<GreenComboBox*>(widget)
+                                 || qobject_cast<ResultLabel*>(widget) || qobject_cast<QAbstractButton*>(widget)
+                                 || qobject_cast<Grid*>(widget);
+            if (control && !qobject_cast<QComboBox*>(widget->parentWidget()))
+                names << name(widget);
+        }
+        for (const char* caption : {"Label1", "Label2", "Label3", "Label6", "Label10", "Label4", "Label9", "Label11",
+                                    "Label8", "Label5", "Label14", "Label15", "Label16"}) {
+            const QString spoken = w.label(caption).simplified();
+            QCOMPARE(names.count(spoken), 1);
+        }
+        QCOMPARE(name(w.get<QComboBox>("InRate")), QStringLiteral("Annual interest rate %"));
+        QCOMPARE(name(w.get<QComboBox>("FreqPmt")), QStringLiteral("Frequency and type of each payment."));
+        QVERIFY(!names.contains(QStringLiteral("Monthly")));
+        // A result figure is read as its caption with the figure as its value.
+        w.click("MCalc");
+        QAccessibleInterface* payment = QAccessible::queryAccessibleInterface(w.get<QLabel>("InMonthPI"));
+        QCOMPARE(payment->text(QAccessible::Name), QStringLiteral("Principal + Interest payment."));
+        QCOMPARE(payment->text(QAccessible::Value), QStringLiteral("$917.53"));
+    }
+
     void theWindowGrowsWithALargeFrame()
     {
         Window w;
@@ -316,5 +422,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MortgageWindowTest)
+FISCALIA_TEST_MAIN(MortgageWindowTest)
 #include "tst_mortgage_window.moc"

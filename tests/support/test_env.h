@@ -1,6 +1,9 @@
 #pragma once
+#include "app/GuardedApplication.h"
+
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -36,3 +39,15 @@ void copyHelpFiles(const QString& toDir);
 
 } // namespace test
 } // namespace fiscalia
+
+// The main function of a window test: the program's own application object,
+// with its last-resort guard, in place of Qt Test's.
+#define FISCALIA_TEST_MAIN(TestObject)                                                                                 \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        fiscalia::GuardedApplication app(argc, argv);                                                                  \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        TestObject test;                                                                                               \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
