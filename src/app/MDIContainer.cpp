@@ -20,6 +20,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScreen>
+
+#include <functional>
 
 namespace fiscalia {
 
@@ -29,6 +32,9 @@ namespace {
 // caption names it) and closes only when the program closes it.
 class FrameChild : public QMdiSubWindow {
 public:
+    // Runs when the window grew for its contents.
+    std::function<void(QMdiSubWindow*)> grown;
+
     explicit FrameChild(QWidget* parent) : QMdiSubWindow(parent, Qt::FramelessWindowHint)
     {
         setSystemMenu(nullptr);
@@ -48,8 +54,11 @@ protected:
         // field) grows rather than squeeze them.
         if (event->type() == QEvent::LayoutRequest && widget()) {
             const QSize needed = size().expandedTo(minimumSizeHint());
-            if (needed != size())
+            if (needed != size()) {
                 resize(needed);
+                if (grown)
+                    grown(this);
+            }
         }
         return done;
     }
@@ -191,6 +200,7 @@ void MDIContainer::showWindow(QWidget* window)
     QMdiSubWindow* sub = subWindowOf(window);
     if (!sub) {
         auto* child = new FrameChild(area_);
+        child->grown = [this](QMdiSubWindow* grownWindow) { makeRoomFor(grownWindow); };
         child->setWidget(window);
         area_->addSubWindow(child);
         sub = child;
@@ -201,9 +211,35 @@ void MDIContainer::showWindow(QWidget* window)
     sub->show();
     area_->setActiveSubWindow(sub);
     placeWindow(sub);
-    window->setFocus();
-    if (QWidget* first = window->focusWidget())
-        first->setFocus();
+    // The keyboard goes to the control the window last had (or chose), else
+    // to its first control: typing starts at once.
+    QWidget* target = window->focusWidget();
+    if (!target || target == window || !target->isVisibleTo(window)) {
+        target = nullptr;
+        for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+            if (window->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window)
+                && w->isEnabled()) {
+                target = w;
+                break;
+            }
+        }
+    }
+    (target ? target : window)->setFocus(Qt::OtherFocusReason);
+}
+
+void MDIContainer::makeRoomFor(QMdiSubWindow* sub)
+{
+    // The frame grows, as far as the screen allows, to show the whole window.
+    const QRect shown = sub->geometry();
+    const QSize missing(std::max(0, shown.right() + 1 - area_->viewport()->width()),
+                        std::max(0, shown.bottom() + 1 - area_->viewport()->height()));
+    if (missing.width() == 0 && missing.height() == 0)
+        return;
+    QSize wanted = size() + missing;
+    if (const QScreen* screen = this->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - (frameGeometry().size() - size()));
+    if (wanted != size())
+        resize(wanted);
 }
 
 void MDIContainer::hideWindow(QWidget* window)

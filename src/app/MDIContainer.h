@@ -63,6 +63,7 @@ private:
     void loadSettings();
     QMdiSubWindow* subWindowOf(QWidget* window) const;
     void placeWindow(QMdiSubWindow* sub);
+    void makeRoomFor(QMdiSubWindow* sub);
     QString programFile(const QString& name) const;
 
     std::unique_ptr<AppState> state_;

@@ -95,6 +95,11 @@ QString tickText(double value, double step, const NumberSymbols& symbols)
     const char* pattern = step >= 1 ? "#,,##0" : step >= 0.1 ? "#,,##0.0" : "#,,##0.00";
     if (std::fabs(value) < step * 1e-9)
         value = 0;
+    if (std::fabs(value) >= 1e15) {
+        // Beyond a thousand million million the axis speaks in powers of ten.
+        QString text = QString::number(value, 'g', 6);
+        return text.replace(QLatin1Char('.'), qstr(symbols.decimal));
+    }
     return qstr(formatNumber(value, pattern, symbols));
 }
 

@@ -8,6 +8,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/test_env.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QImage>
 #include <QMdiArea>
@@ -17,6 +19,9 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
+#include <limits>
 
 using namespace fiscalia;
 
@@ -134,6 +139,24 @@ private slots:
             QVERIFY(barRect(d, 49).right() <= rect.right());
             QVERIFY(untouchedOutside(d.image, rect));
         }
+    }
+
+    void valuesAtTheEdgeOfWhatDoublesHoldStillDraw_data()
+    {
+        QTest::addColumn<std::vector<double>>("values");
+        // A tick step below the spacing of doubles at these values once
+        // never moved the axis loop on.
+        QTest::newRow("nearly equal large values") << std::vector<double>{1e15, 1e15 + 0.125, -1e15};
+        QTest::newRow("the largest doubles") << std::vector<double>{1.7e308, -1.7e308};
+        QTest::newRow("infinity") << std::vector<double>{std::numeric_limits<double>::infinity(), 1};
+        QTest::newRow("not a number") << std::vector<double>{std::nan(""), 2};
+    }
+
+    void valuesAtTheEdgeOfWhatDoublesHoldStillDraw()
+    {
+        QFETCH(std::vector<double>, values);
+        const Drawn d = draw(bars(values));
+        QCOMPARE(d.items.size(), values.size());
     }
 
     void aPieHasASliceForEveryPositiveValue()
@@ -282,6 +305,33 @@ private slots:
         QVERIFY(QFile(pdf).size() > 1000);
         QCOMPARE(graph->colourFlag(), 0); // later drawings are not in colour mode
         QVERIFY(program.dialogs->notices.isEmpty());
+    }
+
+    void theGraphCopiesExportsAndPreviewsItsPoints()
+    {
+        test::TestProgram program;
+        GraphsAll* graph = defaultMortgageGraph(program);
+        GraphWidget* widget = graph->graph();
+        widget->setFocus();
+        QTest::keySequence(widget, QKeySequence::Copy);
+        const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+        QCOMPARE(lines.at(0), QStringLiteral("Point\tValue"));
+        QCOMPARE(lines.at(1), QStringLiteral("1\t100,000.00"));
+        QCOMPARE(lines.at(2), QStringLiteral("2\t99,072.41"));
+
+        QTemporaryDir dir;
+        program.dialogs->fileAnswers.push_back(dir.filePath(QStringLiteral("balances")));
+        QVERIFY(widget->exportAll());
+        QFile csv(dir.filePath(QStringLiteral("balances.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readLine(), QByteArray("\"Point\",\"Value\"\r\n"));
+        QCOMPARE(csv.readLine(), QByteArray("\"1\",\"100,000.00\"\r\n"));
+
+        // The print dialog's preview shows the one page that prints.
+        program.dialogs->replies = {true, false};
+        program.dialogs->preview = true;
+        graph->print();
+        QCOMPARE(program.dialogs->previewPages, 1);
     }
 
     void theImageForPaperKeepsItsColourSetting()
