@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 
 namespace fiscalia {
@@ -179,8 +180,9 @@ PrintOutcome QtDialogs::print(QPrinter& printer, const PagePainter& paint)
             preview.setObjectName(QStringLiteral("PrintPreviewDialog"));
             QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                              [&](QPrinter* target) { drawn = paint(*target); });
-            if (frame_)
-                preview.resize(frame_->size() * 9 / 10);
+            // Large enough to read a page and show the whole tool bar.
+            if (const QScreen* screen = frame_ ? frame_->screen() : QGuiApplication::primaryScreen())
+                preview.resize(screen->availableGeometry().size() * 4 / 5);
             if (preview.exec() == QDialog::Accepted) {
                 printedFromPreview = true;
                 dialog.reject();

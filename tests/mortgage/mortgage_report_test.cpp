@@ -368,3 +368,18 @@ TEST(MortgageReport, DatesPrintInTheFirstColumn)
     EXPECT_EQ(report.pages[0][23].substr(0, 12), " 2027-01-31 ");
     EXPECT_EQ(report.pages[0][24].substr(0, 12), " 2027-02-28 ");
 }
+
+TEST(MortgageReport, AFigureWiderThanItsColumnIsPrintedWhole)
+{
+    auto in = defaultMortgage();
+    in.principal = Currency::fromInt(100000000000000);
+    in.view = ScheduleView::Annual;
+    const auto result = calculateAmortization(in);
+    const Report report = print(in, result, "Large");
+    std::string all;
+    for (const auto& page : report.pages)
+        for (const auto& line : page)
+            all += line + "\n";
+    EXPECT_NE(all.find("$100,000,000,000,000.00"), std::string::npos);
+    EXPECT_NE(all.find("$917,527,320,762.76"), std::string::npos); // the payment, not a thousandth of it
+}
