@@ -163,10 +163,20 @@ Result<MortgageFile> parseMortgageFile(std::string_view text,
     return file;
 }
 
+namespace {
+
+// An input slot's value; 0 for a slot the window has not sized.
+Currency slotValue(const AppState& st, std::size_t slot)
+{
+    return slot < st.InputValues.size() ? st.InputValues[slot] : Currency();
+}
+
+} // namespace
+
 AmortizationInput amortizationInput(const AppState& st)
 {
     const MortgageState& ms = st.Mortgage;
-    auto slot = [&](std::size_t i) { return i < st.InputValues.size() ? st.InputValues[i] : Currency(); };
+    auto slot = [&](std::size_t i) { return slotValue(st, i); };
     AmortizationInput in;
     in.principal = slot(1);
     in.rate = slot(2);
@@ -191,7 +201,7 @@ AmortizationInput amortizationInput(const AppState& st)
 MortgageFile mortgageFileOf(const AppState& st)
 {
     const MortgageState& ms = st.Mortgage;
-    auto slot = [&](std::size_t i) { return i < st.InputValues.size() ? st.InputValues[i] : Currency(); };
+    auto slot = [&](std::size_t i) { return slotValue(st, i); };
     MortgageFile file;
     file.principal = slot(1);
     file.rate = slot(2);
