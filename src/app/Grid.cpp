@@ -349,7 +349,7 @@ void Grid::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     menu.addAction(tr("&Copy"), this, &Grid::copySelection);
     if (export_)
-        menu.addAction(tr("&Export as CSV..."), this, &Grid::exportAll);
+        menu.addAction(tr("&Export as CSV\u2026"), this, &Grid::exportAll);
     menu.exec(event->globalPos());
 }
 

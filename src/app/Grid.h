@@ -59,7 +59,7 @@ private:
 // move between cells; Tab and Shift+Tab move on to the window's other
 // controls. A column widens to show its widest text whole. Selected cells
 // are copied with Ctrl+C as tab-separated text; the context menu offers
-// "Copy" and, once export is enabled, "Export as CSV...".
+// "Copy" and, once export is enabled, "Export as CSV…".
 class Grid : public QTableView {
     Q_OBJECT
 public:

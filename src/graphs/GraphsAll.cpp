@@ -66,7 +66,7 @@ void GraphWidget::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     menu.addAction(tr("&Copy"), this, [this] { copyTable(table()); });
     if (export_)
-        menu.addAction(tr("&Export as CSV..."), this, &GraphWidget::exportAll);
+        menu.addAction(tr("&Export as CSV\u2026"), this, &GraphWidget::exportAll);
     menu.exec(event->globalPos());
 }
 

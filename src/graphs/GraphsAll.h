@@ -16,7 +16,7 @@ struct ExportTarget;
 // The one painted widget of the program: a chart of one series. Hovering a
 // bar or slice shows its label and exact value; the accessible description
 // lists the data. Its data is copied with Ctrl+C as tab-separated text; the
-// context menu offers "Copy" and "Export as CSV...".
+// context menu offers "Copy" and "Export as CSV…".
 class GraphWidget : public QWidget {
     Q_OBJECT
 public:
