@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <string>
 
 using namespace fiscalia;
 
@@ -82,4 +84,31 @@ TEST(Currency, ConvertsToSixteenBitCountsChecked)
     EXPECT_THROW(toInt16(-32769), CalcError);
     EXPECT_THROW(toInt16(std::nan("")), CalcError);
     EXPECT_DOUBLE_EQ(roundToCurrency(1.23456789), 1.2346);
+}
+
+TEST(Currency, ReadsTypedTextExactly)
+{
+    struct Case {
+        const char* text;
+        std::int64_t raw;
+    } const cases[] = {
+        {"99999999999999", 999999999999990000},  // a double would give ...90016
+        {"922337203685477.5807", INT64_MAX},
+        {"  12.34", 123400},
+        {"-0.5", -5000},
+        {"1.00005", 10000},                      // a tie goes to the even digit
+        {"1.00015", 10002},
+        {"1.000051", 10001},
+        {"7.125%", 71250},                       // the reading stops at the first other character
+        {"1.2.5", 12000},
+        {"", 0},
+        {".", 0},
+    };
+    for (const auto& c : cases) {
+        const auto value = Currency::read(c.text);
+        ASSERT_TRUE(value) << c.text;
+        EXPECT_EQ(value->raw(), c.raw) << c.text;
+    }
+    EXPECT_FALSE(Currency::read("922337203685477.5808"));
+    EXPECT_FALSE(Currency::read(std::string(400, '9')));
 }
