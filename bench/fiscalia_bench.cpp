@@ -6,6 +6,8 @@
 #include "app/Grid.h"
 #include "app/MDIContainer.h"
 #include "app/MenuMain.h"
+#include "growth/investment_growth.h"
+#include "growth/SavingsCalc.h"
 #include "mortgage/amortization.h"
 #include "mortgage/MortgageCalc.h"
 
@@ -81,6 +83,57 @@ void calculateWithGrid(benchmark::State& state, Frequency frequency)
 }
 BENCHMARK_CAPTURE(calculateWithGrid, weekly_accelerated, Frequencies[5])->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(calculateWithGrid, weekly, Frequencies[3])->Unit(benchmark::kMillisecond);
+
+// The largest savings plan: 40 years of monthly contributions, 480 periods.
+SavingsInput largestSavings()
+{
+    SavingsInput in;
+    in.lumpSum = Currency::fromInt(10000);
+    in.contribution = Currency::fromInt(300);
+    in.rate = Currency::fromInt(7);
+    in.increase = Currency::fromInt(3);
+    in.inflation = Currency::fromDouble(2.5);
+    in.term = Currency::fromInt(40);
+    in.frequency = Contribution::Monthly;
+    return in;
+}
+
+void savingsEngine(benchmark::State& state)
+{
+    const SavingsInput in = largestSavings();
+    for (auto _ : state) {
+        auto result = calculateSavings(in);
+        benchmark::DoNotOptimize(result.table.data());
+    }
+}
+BENCHMARK(savingsEngine)->Unit(benchmark::kMicrosecond);
+
+void savingsWithGrid(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    SilentDialogs dialogs;
+    MDIContainer frame(quietStart(dir, dialogs));
+    frame.show();
+    frame.menu()->button(QStringLiteral("Savings"))->click();
+    auto* calc = frame.findChild<SavingsCalc*>();
+    AppState& st = frame.state();
+    const SavingsInput in = largestSavings();
+    st.InputValues[1] = in.lumpSum;
+    st.InputValues[2] = in.contribution;
+    st.InputValues[4] = in.rate;
+    st.InputValues[5] = in.increase;
+    st.InputValues[6] = in.inflation;
+    st.InputValues[7] = in.term;
+    calc->findChild<QComboBox*>(QStringLiteral("InMonthsYrs"))->setCurrentIndex(2);
+    auto* grid = calc->findChild<Grid*>(QStringLiteral("SGrid"));
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        calc->calculate();
+        grid->viewport()->repaint(); // the visible rows drawn
+    }
+    state.counters["rows"] = grid->rows();
+}
+BENCHMARK(savingsWithGrid)->Unit(benchmark::kMillisecond);
 
 // Start-up: the frame with its Menu, settings read, shown and laid out.
 void startUp(benchmark::State& state)

@@ -331,7 +331,8 @@ void GreenLineEdit::fitWidth()
     QWidget* outer = qobject_cast<QComboBox*>(parentWidget()) ? parentWidget() : this;
     // Room for the text with the frame and, in a combo box, its arrow.
     const int chrome = 14 + (outer != this ? 24 : 0);
-    const int needed = fontMetrics().horizontalAdvance(text()) + chrome;
+    // The padding blanks of a right-justified value need no room.
+    const int needed = fontMetrics().horizontalAdvance(text().trimmed()) + chrome;
     const int width = std::max(baseWidth_, needed);
     if (outer->minimumWidth() != width || outer->maximumWidth() != width)
         outer->setFixedWidth(width);

@@ -211,6 +211,7 @@ void MDIContainer::showWindow(QWidget* window)
     sub->show();
     area_->setActiveSubWindow(sub);
     placeWindow(sub);
+    makeRoomFor(sub);
     // The keyboard goes to the control the window last had (or chose), else
     // to its first control: typing starts at once.
     QWidget* target = window->focusWidget();

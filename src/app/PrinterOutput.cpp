@@ -187,7 +187,7 @@ bool beginPrintout(AppState& state, Dialogs& dialogs)
     return header.has_value();
 }
 
-void finishPrintout(const Report& report, Dialogs& dialogs, const QString& documentName)
+bool finishPrintout(const Report& report, Dialogs& dialogs, const QString& documentName)
 {
     PrinterOutput output(dialogs);
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -195,6 +195,7 @@ void finishPrintout(const Report& report, Dialogs& dialogs, const QString& docum
     QApplication::restoreOverrideCursor();
     if (result == PrinterOutput::Result::Failed)
         dialogs.notice(output.error() + QStringLiteral(" Check the printer or the file name and try again."));
+    return result == PrinterOutput::Result::Printed;
 }
 
 } // namespace fiscalia

@@ -64,7 +64,7 @@ private:
 bool beginPrintout(AppState& state, Dialogs& dialogs);
 
 // Prints a finished report and tells the user when it failed; the hourglass
-// shows meanwhile.
-void finishPrintout(const Report& report, Dialogs& dialogs, const QString& documentName);
+// shows meanwhile. True when it was printed.
+bool finishPrintout(const Report& report, Dialogs& dialogs, const QString& documentName);
 
 } // namespace fiscalia

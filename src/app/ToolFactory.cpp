@@ -2,6 +2,7 @@
 
 #include "app/HelpViewer.h"
 #include "app/ToolWindow.h"
+#include "growth/SavingsCalc.h"
 #include "mortgage/MortgageCalc.h"
 
 namespace fiscalia {
@@ -15,9 +16,7 @@ ToolWindow* createToolWindow(Tool tool, const ToolContext& context)
     case Tool::Mortgage:
     case Tool::Loan: return new MortgageCalc(context);
     case Tool::Savings:
-        return placeholder(" Investment Growth Calculations", "Planning your Savings", HelpTopic::Savings);
-    case Tool::SavingsComparisons:
-        return placeholder(" Investment Growth Comparisons", "Savings Comparisons", HelpTopic::SavingsComparisons);
+    case Tool::SavingsComparisons: return new SavingsCalc(context);
     case Tool::Plan401K:
         return placeholder(" 401(k) Investment Growth Calculations", "Planning your 401(k)", HelpTopic::Plan401K);
     case Tool::Retirement:

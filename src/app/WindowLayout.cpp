@@ -8,6 +8,9 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextCursor>
 
 namespace fiscalia {
 
@@ -108,12 +111,27 @@ QGridLayout* buttonRows(std::initializer_list<std::initializer_list<QWidget*>> r
     return grid;
 }
 
-QuickHelpPanel::QuickHelpPanel(Dialogs& dialogs, QWidget* parent) : QPlainTextEdit(parent), dialogs_(dialogs)
+QuickHelpPanel::QuickHelpPanel(Dialogs& dialogs, QWidget* parent) : QTextEdit(parent), dialogs_(dialogs)
 {
     setReadOnly(true);
+    setAcceptRichText(false);
     setFont(figureFont());
     setAccessibleName(tr("Quick Help"));
     hide();
+}
+
+void QuickHelpPanel::setHelpText(const QString& text)
+{
+    setPlainText(text);
+    static const QRegularExpression columns(QStringLiteral("\\S {3,}\\S"));
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (!block.text().contains(columns))
+            continue;
+        QTextCursor cursor(block);
+        QTextBlockFormat format = block.blockFormat();
+        format.setNonBreakableLines(true);
+        cursor.setBlockFormat(format);
+    }
 }
 
 void QuickHelpPanel::keyPressEvent(QKeyEvent* event)
@@ -130,7 +148,7 @@ void QuickHelpPanel::keyPressEvent(QKeyEvent* event)
     }
     if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll) || key == Qt::Key_Up
         || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
-        QPlainTextEdit::keyPressEvent(event); // reading and copying the help
+        QTextEdit::keyPressEvent(event); // reading and copying the help
         return;
     }
     dialogs_.beep();
@@ -149,7 +167,7 @@ void QuickHelpSwitch::show(const QString& text)
     for (QWidget* w : needResults_)
         w->setEnabled(false);
     grid_->hide();
-    panel_->setPlainText(text);
+    panel_->setHelpText(text);
     panel_->show();
 }
 

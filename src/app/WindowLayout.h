@@ -1,7 +1,7 @@
 #pragma once
 #include <QLabel>
 #include <QList>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include <functional>
 #include <initializer_list>
@@ -60,11 +60,14 @@ QGridLayout* buttonRows(std::initializer_list<std::initializer_list<QWidget*>> r
 // figures stand in columns). It takes no typing: Enter goes to
 // `enterTarget`, the arrows and page keys scroll, Ctrl+C copies, Tab moves
 // on, other keys beep.
-class QuickHelpPanel : public QPlainTextEdit {
+class QuickHelpPanel : public QTextEdit {
     Q_OBJECT
 public:
     QuickHelpPanel(Dialogs& dialogs, QWidget* parent);
     QWidget* enterTarget = nullptr;
+    // The help text: paragraphs wrap at the panel's width; lines laid out
+    // in columns (figures lined up with runs of blanks) keep their columns.
+    void setHelpText(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

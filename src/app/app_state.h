@@ -1,6 +1,7 @@
 #pragma once
 #include "app/currency.h"
 #include "app/number_format.h"
+#include "growth/savings_state.h"
 #include "investments/fund_state.h"
 #include "mortgage/mortgage_state.h"
 
@@ -60,6 +61,9 @@ struct AppState {
 
     // The mortgage and loan tables.
     MortgageState Mortgage;
+
+    // The investment growth window.
+    SavingsState Savings;
 
     // The Investment Manager's funds.
     FundState Funds;

@@ -79,11 +79,18 @@ void Printout::breakPage()
     fields({{40, "Page " + std::to_string(pageNumber())}});
     report_.pages.emplace_back();
     setupPrinterFont();
-    line();
+    for (int i = 0; i < emptyLinesBefore_; ++i)
+        line();
     for (const auto& heading : headings_)
         fields({{2, heading}});
     line();
-    counter_ = 7;
+    counter_ = counterAfter_;
+}
+
+void Printout::newPage()
+{
+    report_.pages.emplace_back();
+    setupPrinterFont();
 }
 
 Report Printout::endReport()

@@ -53,12 +53,23 @@ public:
     // The heading lines repeated at the top of every new page (printed at
     // column 2).
     void setHeadings(std::vector<std::string> headings) { headings_ = std::move(headings); }
+    // How a page break starts the next page: the empty lines before the
+    // headings and the counter after them (1 and 7 unless a printout says
+    // otherwise).
+    void setBreakLayout(int emptyLinesBefore, int counterAfter)
+    {
+        emptyLinesBefore_ = emptyLinesBefore;
+        counterAfter_ = counterAfter;
+    }
 
     // One body row: counted, printed, and a page break when the page is full.
     void bodyRow(std::string text);
     // Breaks the page first when `lineCount` more lines would not fit.
     void closingBlock(int lineCount);
     void breakPage();
+    // A new page started by the printout itself: no page number, no
+    // headings.
+    void newPage();
 
     // EndReport: ends the page and the document.
     Report endReport();
@@ -70,6 +81,8 @@ private:
     int pageLines_;
     int counter_ = 0;
     std::vector<std::string> headings_;
+    int emptyLinesBefore_ = 1;
+    int counterAfter_ = 7;
 };
 
 } // namespace fiscalia

@@ -20,7 +20,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -200,7 +200,7 @@ private slots:
         Window w;
         w.click("MCalc");
         w.click("MHelp");
-        auto* help = w.get<QPlainTextEdit>("MTextBox");
+        auto* help = w.get<QTextEdit>("MTextBox");
         QCOMPARE(w.get<QPushButton>("MHelp")->text(), QStringLiteral("Close &Help"));
         QVERIFY(!w.get<QPushButton>("MPrinter")->isEnabled());
         QVERIFY(!w.get<QPushButton>("MSaveFile")->isEnabled());
