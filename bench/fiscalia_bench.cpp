@@ -7,6 +7,8 @@
 #include "app/MDIContainer.h"
 #include "app/MenuMain.h"
 #include "growth/investment_growth.h"
+#include "growth/FindCompoundCalc.h"
+#include "growth/Plan401KCalc.h"
 #include "growth/SavingsCalc.h"
 #include "mortgage/amortization.h"
 #include "mortgage/MortgageCalc.h"
@@ -134,6 +136,52 @@ void savingsWithGrid(benchmark::State& state)
     state.counters["rows"] = grid->rows();
 }
 BENCHMARK(savingsWithGrid)->Unit(benchmark::kMillisecond);
+
+// A 50-year 401(k) plan and its grid.
+void plan401KWithGrid(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    SilentDialogs dialogs;
+    MDIContainer frame(quietStart(dir, dialogs));
+    frame.show();
+    frame.menu()->button(QStringLiteral("Plan401K"))->click();
+    auto* calc = frame.findChild<Plan401KCalc*>();
+    frame.state().InputValues[8] = Currency::fromInt(50);
+    auto* grid = calc->findChild<Grid*>(QStringLiteral("KGrid"));
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        calc->calculate();
+        grid->viewport()->repaint();
+    }
+    state.counters["rows"] = grid->rows();
+}
+BENCHMARK(plan401KWithGrid)->Unit(benchmark::kMillisecond);
+
+// Twenty-two compound growth comparisons, each added to the grid.
+void compoundRows(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    SilentDialogs dialogs;
+    MDIContainer frame(quietStart(dir, dialogs));
+    frame.show();
+    auto* grid = static_cast<Grid*>(nullptr);
+    for (auto _ : state) {
+        state.PauseTiming();
+        frame.menu()->button(QStringLiteral("Compound"))->click();
+        auto* calc = frame.findChild<FindCompoundCalc*>();
+        grid = calc->findChild<Grid*>(QStringLiteral("FGrid"));
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        for (int i = 0; i < 22; ++i)
+            calc->calculate();
+        grid->viewport()->repaint();
+        state.PauseTiming();
+        calc->exitToMenu();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(compoundRows)->Unit(benchmark::kMillisecond);
 
 // Start-up: the frame with its Menu, settings read, shown and laid out.
 void startUp(benchmark::State& state)

@@ -219,10 +219,14 @@ void GreenLineEdit::typeCharacter(QChar c)
     TextBox::typeCharacter(c);
 }
 
-void GreenLineEdit::deleteKeyPressed()
+bool GreenLineEdit::deleteKeyPressed()
 {
     if (host_.clearResults)
         host_.clearResults();
+    if (!spec_.deleteEmpties)
+        return false;
+    clear();
+    return true;
 }
 
 void GreenLineEdit::focusInEvent(QFocusEvent* event)

@@ -40,6 +40,7 @@ struct BoxSpec {
     double limit = 0;               // typed values above it are set to it; 0 = no limit
     int limitMessage = 0;           // message shown for a value above the limit
     bool allowMinus = false;        // "-" typed anywhere starts a negative value
+    bool deleteEmpties = false;     // the Delete key empties the whole box
     bool selectAllOnFocus = false;
     std::function<void()> onStored; // after a changed value has been stored
     // Where a box without a slot puts its value (in the box's own units).
@@ -81,7 +82,7 @@ protected:
     QString cleanPaste(const QString& text) const override;
     void startEditing() override;
     void typeCharacter(QChar c) override;
-    void deleteKeyPressed() override;
+    bool deleteKeyPressed() override;
     QWidget* enterTarget() const override { return spec_.next ? spec_.next : next; }
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

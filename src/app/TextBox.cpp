@@ -169,8 +169,8 @@ void TextBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->key() == Qt::Key_Delete) {
-        deleteKeyPressed();
-        erase(true);
+        if (!deleteKeyPressed())
+            erase(true);
         return;
     }
     const QString typed = event->text();

@@ -53,8 +53,8 @@ protected:
     virtual void startEditing();
     // One typed character.
     virtual void typeCharacter(QChar c);
-    // The Delete key, before it deletes.
-    virtual void deleteKeyPressed() {}
+    // The Delete key, before it deletes; true when that was all it does.
+    virtual bool deleteKeyPressed() { return false; }
     // Where Enter sends the focus.
     virtual QWidget* enterTarget() const { return next; }
     void refuse();

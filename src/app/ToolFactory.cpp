@@ -2,6 +2,8 @@
 
 #include "app/HelpViewer.h"
 #include "app/ToolWindow.h"
+#include "growth/FindCompoundCalc.h"
+#include "growth/Plan401KCalc.h"
 #include "growth/SavingsCalc.h"
 #include "mortgage/MortgageCalc.h"
 
@@ -17,14 +19,12 @@ ToolWindow* createToolWindow(Tool tool, const ToolContext& context)
     case Tool::Loan: return new MortgageCalc(context);
     case Tool::Savings:
     case Tool::SavingsComparisons: return new SavingsCalc(context);
-    case Tool::Plan401K:
-        return placeholder(" 401(k) Investment Growth Calculations", "Planning your 401(k)", HelpTopic::Plan401K);
+    case Tool::Plan401K: return new Plan401KCalc(context);
     case Tool::Retirement:
         return placeholder(" Retirement Calculations", "Planning your Retirement", HelpTopic::Retirement);
     case Tool::CapitalRequired:
         return placeholder(" Capital Required", "Amount of Capital Required", HelpTopic::CapitalRequired);
-    case Tool::CompoundGrowth:
-        return placeholder(" Find Annual Compound Growth", "Find Annual Compound Growth", HelpTopic::CompoundGrowth);
+    case Tool::CompoundGrowth: return new FindCompoundCalc(context);
     case Tool::NetWorth: return placeholder(" Net Worth", "Net Worth", HelpTopic::NetWorth);
     case Tool::InvestmentManager:
         return placeholder(" Investment Management Menu", "Investment Manager", HelpTopic::InvestmentManager);

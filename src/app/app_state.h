@@ -1,7 +1,7 @@
 #pragma once
 #include "app/currency.h"
 #include "app/number_format.h"
-#include "growth/savings_state.h"
+#include "growth/growth_state.h"
 #include "investments/fund_state.h"
 #include "mortgage/mortgage_state.h"
 
@@ -62,8 +62,10 @@ struct AppState {
     // The mortgage and loan tables.
     MortgageState Mortgage;
 
-    // The investment growth window.
+    // The investment growth, 401(k) and compound growth windows.
     SavingsState Savings;
+    Plan401KState Plan401K;
+    CompoundState Compound;
 
     // The Investment Manager's funds.
     FundState Funds;

@@ -52,6 +52,20 @@ void Printout::line(std::string text)
     report_.pages.back().push_back(std::move(text));
 }
 
+void Printout::text(const std::string& text)
+{
+    std::size_t start = 0;
+    while (true) {
+        const auto end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            line(text.substr(start));
+            return;
+        }
+        line(text.substr(start, end - start));
+        start = end + 2;
+    }
+}
+
 void Printout::fields(std::initializer_list<Field> list)
 {
     for (auto& text : placeFields(list))

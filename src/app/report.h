@@ -48,6 +48,8 @@ public:
 
     // Prints a line as it stands / a line of placed fields (no counting).
     void line(std::string text = {});
+    // Prints a text that holds CR LF line breaks: each starts a new line.
+    void text(const std::string& text);
     void fields(std::initializer_list<Field> fields);
 
     // The heading lines repeated at the top of every new page (printed at

@@ -245,3 +245,19 @@ void GraphsAll::exitGraph()
 }
 
 } // namespace fiscalia
+
+namespace fiscalia {
+
+void showGraphFor(QWidget* tool, const ToolContext& context, int graphKind)
+{
+    if (context.state.ResultsReady == 0) {
+        context.dialogs.message(2); // "No data to graph. Calculate."
+        return;
+    }
+    context.state.GraphKind = graphKind;
+    auto* graph = new GraphsAll(context, tool);
+    context.shell.hideWindow(tool);
+    context.shell.showWindow(graph);
+}
+
+} // namespace fiscalia

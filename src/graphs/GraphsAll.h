@@ -82,4 +82,9 @@ private:
     int colourFlag_ = 0;
 };
 
+// "&Show Graph" of a tool window: message 2 without results; otherwise
+// GraphKind is set and the graph window takes the tool's place until its
+// exit.
+void showGraphFor(QWidget* tool, const ToolContext& context, int graphKind);
+
 } // namespace fiscalia

@@ -326,14 +326,7 @@ void SavingsCalc::calculate()
 
 void SavingsCalc::showGraph()
 {
-    if (state_.ResultsReady == 0) {
-        dialogs_.message(2); // "No data to graph. Calculate."
-        return;
-    }
-    state_.GraphKind = 1;
-    auto* graph = new GraphsAll(ToolContext{state_, dialogs_, shell_}, this);
-    shell_.hideWindow(this);
-    shell_.showWindow(graph);
+    showGraphFor(this, ToolContext{state_, dialogs_, shell_}, 1);
 }
 
 void SavingsCalc::print()

@@ -7,21 +7,6 @@ namespace {
 const std::string Rule77(77, '_');
 const std::string Rule72(72, '_');
 
-// A slot of report lines as it prints: every line break starts a new line.
-void printLines(Printout& p, const std::string& text)
-{
-    std::size_t start = 0;
-    while (true) {
-        const auto end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            p.line(text.substr(start));
-            return;
-        }
-        p.line(text.substr(start, end - start));
-        start = end + 2;
-    }
-}
-
 void comparisonsReport(Printout& p, const std::array<std::string, 4>& lines)
 {
     p.line();
@@ -32,14 +17,14 @@ void comparisonsReport(Printout& p, const std::array<std::string, 4>& lines)
     p.fields({{2, "End  Investment Investment /Growth  Increase Rate(%)     Invested    Value"}});
     p.fields({{2, Rule77}});
     p.line();
-    printLines(p, lines[1]);
+    p.text(lines[1]);
     if (!lines[2].empty()) {
         p.newPage();
         p.line();
         p.line();
         p.fields({{2, Rule77}});
         p.line();
-        printLines(p, lines[2]);
+        p.text(lines[2]);
     }
 }
 

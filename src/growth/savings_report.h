@@ -1,7 +1,7 @@
 #pragma once
 #include "app/number_format.h"
 #include "app/report.h"
-#include "growth/savings_state.h"
+#include "growth/growth_state.h"
 
 #include <array>
 #include <string>

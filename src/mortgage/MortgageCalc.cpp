@@ -449,14 +449,7 @@ void MortgageCalc::toggleDates()
 
 void MortgageCalc::showGraph()
 {
-    if (state_.ResultsReady == 0) {
-        dialogs_.message(2); // "No data to graph. Calculate."
-        return;
-    }
-    state_.GraphKind = 4;
-    auto* graph = new GraphsAll(ToolContext{state_, dialogs_, shell_}, this);
-    shell_.hideWindow(this);
-    shell_.showWindow(graph);
+    showGraphFor(this, ToolContext{state_, dialogs_, shell_}, 4);
 }
 
 void MortgageCalc::print()
