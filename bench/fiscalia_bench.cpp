@@ -12,6 +12,7 @@
 #include "growth/SavingsCalc.h"
 #include "mortgage/amortization.h"
 #include "mortgage/MortgageCalc.h"
+#include "retirement/RetireCalc.h"
 
 #include <benchmark/benchmark.h>
 
@@ -182,6 +183,32 @@ void compoundRows(benchmark::State& state)
     }
 }
 BENCHMARK(compoundRows)->Unit(benchmark::kMillisecond);
+
+// The longest retirement table: $500,000.00 at 10% drawn by $1,000.00 a
+// month never runs out, so all 50 years are worked month by month.
+void retirementWithGrid(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    SilentDialogs dialogs;
+    MDIContainer frame(quietStart(dir, dialogs));
+    frame.show();
+    frame.menu()->button(QStringLiteral("Retirement"))->click();
+    auto* calc = frame.findChild<RetireCalc*>();
+    calc->setUpOption(Withdrawal::FixedAmount);
+    AppState& st = frame.state();
+    st.InputValues[1] = Currency::fromInt(500000);
+    st.InputValues[2] = Currency::fromInt(10);
+    st.InputValues[3] = Currency::fromInt(1000);
+    st.InputValues[4] = Currency();
+    auto* grid = calc->findChild<Grid*>(QStringLiteral("RGrid"));
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        calc->calculate();
+        grid->viewport()->repaint();
+    }
+    state.counters["rows"] = grid->rows();
+}
+BENCHMARK(retirementWithGrid)->Unit(benchmark::kMillisecond);
 
 // Start-up: the frame with its Menu, settings read, shown and laid out.
 void startUp(benchmark::State& state)

@@ -6,6 +6,8 @@
 #include "growth/Plan401KCalc.h"
 #include "growth/SavingsCalc.h"
 #include "mortgage/MortgageCalc.h"
+#include "retirement/CapitalReqdCalc.h"
+#include "retirement/RetireCalc.h"
 
 namespace fiscalia {
 
@@ -20,10 +22,8 @@ ToolWindow* createToolWindow(Tool tool, const ToolContext& context)
     case Tool::Savings:
     case Tool::SavingsComparisons: return new SavingsCalc(context);
     case Tool::Plan401K: return new Plan401KCalc(context);
-    case Tool::Retirement:
-        return placeholder(" Retirement Calculations", "Planning your Retirement", HelpTopic::Retirement);
-    case Tool::CapitalRequired:
-        return placeholder(" Capital Required", "Amount of Capital Required", HelpTopic::CapitalRequired);
+    case Tool::Retirement: return new RetireCalc(context);
+    case Tool::CapitalRequired: return new CapitalReqdCalc(context);
     case Tool::CompoundGrowth: return new FindCompoundCalc(context);
     case Tool::NetWorth: return placeholder(" Net Worth", "Net Worth", HelpTopic::NetWorth);
     case Tool::InvestmentManager:

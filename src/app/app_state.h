@@ -4,6 +4,7 @@
 #include "growth/growth_state.h"
 #include "investments/fund_state.h"
 #include "mortgage/mortgage_state.h"
+#include "retirement/retirement_state.h"
 
 #include <array>
 #include <cstdint>
@@ -66,6 +67,10 @@ struct AppState {
     SavingsState Savings;
     Plan401KState Plan401K;
     CompoundState Compound;
+
+    // The retirement and capital required windows.
+    RetirementState Retirement;
+    CapitalState Capital;
 
     // The Investment Manager's funds.
     FundState Funds;
