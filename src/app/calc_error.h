@@ -12,4 +12,18 @@ public:
     explicit CalcError(const std::string& what) : std::runtime_error(what) {}
 };
 
+// Runs an engine calculation into `out` and returns the number of the message
+// that refuses it: 3 ("Wrong or missing entry, try again.") when an entry
+// cannot be evaluated, otherwise the engine's own message, 0 for good results.
+template <class Result, class Run>
+int runCalculation(Result& out, Run&& run)
+{
+    try {
+        out = run();
+    } catch (const CalcError&) {
+        return 3;
+    }
+    return out.message;
+}
+
 } // namespace fiscalia

@@ -191,14 +191,8 @@ void FindCompoundCalc::calculate()
     st.EditFlag = 0;
     const CompoundInput in = compoundInput(st, ss(name_->text()));
     CompoundResult result;
-    try {
-        result = findCompoundGrowth(in);
-    } catch (const CalcError&) {
-        dialogs_.message(3); // "Wrong or missing entry, try again."
-        return;
-    }
-    if (result.message != 0) {
-        dialogs_.message(result.message);
+    if (const int message = runCalculation(result, [&] { return findCompoundGrowth(in); })) {
+        dialogs_.message(message);
         return;
     }
     if (compoundRowsFull(st)) {

@@ -187,14 +187,8 @@ void Plan401KCalc::calculate()
     st.EditFlag = 0;
     const Plan401KInput in = plan401KInput(st);
     Plan401KResult result;
-    try {
-        result = calculate401K(in);
-    } catch (const CalcError&) {
-        dialogs_.message(3); // "Wrong or missing entry, try again."
-        return;
-    }
-    if (result.message != 0) {
-        dialogs_.message(result.message); // the grid stays cleared
+    if (const int message = runCalculation(result, [&] { return calculate401K(in); })) {
+        dialogs_.message(message); // the grid stays cleared
         return;
     }
     const Plan401KGrid rows = plan401KGrid(result, st.CurrencySymbol, st.Symbols);

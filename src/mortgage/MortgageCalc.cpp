@@ -396,16 +396,9 @@ void MortgageCalc::calculate()
     st.EditFlag = 0;
     st.ReportLines[1].clear();
     MortgageRun run{amortizationInput(st), {}};
-    try {
-        run.result = calculateAmortization(run.input);
-    } catch (const CalcError&) {
+    if (const int message = runCalculation(run.result, [&] { return calculateAmortization(run.input); })) {
         QApplication::restoreOverrideCursor();
-        dialogs_.message(3); // "Wrong or missing entry, try again."
-        return;
-    }
-    if (run.result.message != 0) {
-        QApplication::restoreOverrideCursor();
-        dialogs_.message(run.result.message);
+        dialogs_.message(message);
         return;
     }
     const AmortizationResult& result = run.result;

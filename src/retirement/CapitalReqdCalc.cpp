@@ -136,14 +136,8 @@ void CapitalReqdCalc::calculate()
     startCalculation();
     const CapitalInput in = capitalInput(st);
     CapitalResult result;
-    try {
-        result = calculateCapitalRequired(in);
-    } catch (const CalcError&) {
-        dialogs_.message(3); // "Wrong or missing entry, try again."
-        return;
-    }
-    if (result.message != 0) {
-        dialogs_.message(result.message);
+    if (const int message = runCalculation(result, [&] { return calculateCapitalRequired(in); })) {
+        dialogs_.message(message);
         return;
     }
     const YearGrid rows = yearGrid(result.table, result.years, st.CurrencySymbol, st.Symbols);

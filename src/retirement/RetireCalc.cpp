@@ -177,14 +177,8 @@ void RetireCalc::calculate()
     startCalculation();
     const RetirementInput in = retirementInput(st);
     RetirementResult result;
-    try {
-        result = calculateRetirement(in);
-    } catch (const CalcError&) {
-        dialogs_.message(3); // "Wrong or missing entry, try again."
-        return;
-    }
-    if (result.message != 0) {
-        dialogs_.message(result.message);
+    if (const int message = runCalculation(result, [&] { return calculateRetirement(in); })) {
+        dialogs_.message(message);
         return;
     }
     const YearGrid rows = yearGrid(result.table, result.years, st.CurrencySymbol, st.Symbols);
