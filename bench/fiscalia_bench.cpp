@@ -12,6 +12,7 @@
 #include "growth/SavingsCalc.h"
 #include "mortgage/amortization.h"
 #include "mortgage/MortgageCalc.h"
+#include "networth/NetWorthCalc.h"
 #include "retirement/RetireCalc.h"
 
 #include <benchmark/benchmark.h>
@@ -209,6 +210,32 @@ void retirementWithGrid(benchmark::State& state)
     state.counters["rows"] = grid->rows();
 }
 BENCHMARK(retirementWithGrid)->Unit(benchmark::kMillisecond);
+
+// A full statement, 30 asset and 30 liability lines with subtotals,
+// calculated and shown in both grids.
+void netWorthFull(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    SilentDialogs dialogs;
+    MDIContainer frame(quietStart(dir, dialogs));
+    frame.show();
+    frame.menu()->button(QStringLiteral("NetWorth"))->click();
+    auto* calc = frame.findChild<NetWorthCalc*>();
+    NetStatement& st = frame.state().NetWorth.Statement;
+    for (std::size_t r = 1; r <= 30; ++r) {
+        const bool sub = r % 5 == 0;
+        st.AssetList[r] = NetLine{sub ? std::string("Sub Total") : "Asset " + std::to_string(r), 1000.0 * r + 0.25};
+        st.LiabilityList[r] = NetLine{sub ? std::string("Sub Total") : "Debt " + std::to_string(r), 250.5 * r};
+    }
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        calc->calculate();
+        for (auto* grid : calc->findChildren<Grid*>())
+            grid->viewport()->repaint();
+    }
+    state.counters["lines"] = frame.state().NetWorth.Statement.AssetCount + frame.state().NetWorth.Statement.LiabilityCount;
+}
+BENCHMARK(netWorthFull)->Unit(benchmark::kMillisecond);
 
 // Start-up: the frame with its Menu, settings read, shown and laid out.
 void startUp(benchmark::State& state)

@@ -16,6 +16,10 @@ Result<void> saveAtomically(const QString& path, const QByteArray& contents)
         return Failure{"the file is read-only"};
     if (target.exists() && target.isDir())
         return Failure{"a folder of that name is in the way"};
+    // Nor is a file written into a folder nobody may write to.
+    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (const QFileInfo folder(target.absolutePath()); folder.isDir() && !(folder.permissions() & anyWrite))
+        return Failure{"the folder is read-only"};
     QSaveFile file(path);
     // Never fall back to writing over the old file in place.
     file.setDirectWriteFallback(false);

@@ -15,7 +15,7 @@ namespace {
 std::string* lastPathOfKind(AppState& state, const FileRequest& request)
 {
     switch (request.defaultName) {
-    case FileRequest::DefaultName::CurrentFile: return &state.CurrentFileName;
+    case FileRequest::DefaultName::CurrentFile: return &state.CurrentFilePath;
     case FileRequest::DefaultName::LastMortgage: return &state.LastMortgageFile;
     case FileRequest::DefaultName::LastLoan: return &state.LastLoanFile;
     case FileRequest::DefaultName::None: break;

@@ -149,7 +149,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant(int(alignments_[static_cast<std::size_t>(index.column())]));
     case Qt::BackgroundRole:
-        if (index.column() == 0)
+        if (index.column() == 0 && fixedFirst_)
             return QPalette().button();
         return {};
     default:

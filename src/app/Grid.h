@@ -32,6 +32,9 @@ public:
     // gridCols() texts each, short rows padded with empty cells.
     void setDataRows(int rows, const std::vector<QString>& cells);
     void setAlignment(int col, Qt::Alignment alignment);
+    // Whether column 0 looks fixed (the row labels of a table) or like the
+    // other columns (names typed into a statement).
+    void setFixedFirstColumn(bool fixed) { fixedFirst_ = fixed; }
     // The texts of a range of cells, row by row (heading row 0 included
     // when the range starts there).
     TextTable texts(int row1, int col1, int row2, int col2) const;
@@ -51,6 +54,7 @@ private:
     int cols_ = 1;
     std::vector<QString> cells_;
     std::vector<Qt::Alignment> alignments_;
+    bool fixedFirst_ = true;
 };
 
 // The spreadsheet grid widget used by every tool: grid rows and columns, row

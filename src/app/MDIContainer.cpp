@@ -161,6 +161,17 @@ ToolWindow* MDIContainer::activeTool() const
     return nullptr;
 }
 
+void MDIContainer::closeEvent(QCloseEvent* event)
+{
+    for (QMdiSubWindow* sub : area_->subWindowList()) {
+        if (auto* tool = qobject_cast<ToolWindow*>(sub->widget()); tool && !tool->mayClose()) {
+            event->ignore();
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
+}
+
 void MDIContainer::openTool(Tool tool)
 {
     hideWindow(menu_);

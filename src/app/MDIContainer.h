@@ -57,6 +57,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The program ends only when every tool window agrees to close.
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -181,6 +181,11 @@ bool beginPrintout(AppState& state, Dialogs& dialogs)
         dialogs.message(1);
         return false;
     }
+    return askPrintHeader(state, dialogs);
+}
+
+bool askPrintHeader(AppState& state, Dialogs& dialogs)
+{
     const auto header = dialogs.lineInput(QStringLiteral(" Type in one line header information."),
                                           QStringLiteral("Continue &Printout"));
     state.PrintHeader = header ? ss(*header) : std::string("1");

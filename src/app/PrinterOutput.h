@@ -62,6 +62,8 @@ private:
 // window (its answer in PrintHeader, "1" when cancelled). Returns false when
 // nothing is to be printed.
 bool beginPrintout(AppState& state, Dialogs& dialogs);
+// The header window alone; false when the user cancelled.
+bool askPrintHeader(AppState& state, Dialogs& dialogs);
 
 // Prints a finished report and tells the user when it failed; the hourglass
 // shows meanwhile. True when it was printed.

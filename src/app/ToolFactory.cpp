@@ -6,6 +6,7 @@
 #include "growth/Plan401KCalc.h"
 #include "growth/SavingsCalc.h"
 #include "mortgage/MortgageCalc.h"
+#include "networth/NetWorthCalc.h"
 #include "retirement/CapitalReqdCalc.h"
 #include "retirement/RetireCalc.h"
 
@@ -25,7 +26,7 @@ ToolWindow* createToolWindow(Tool tool, const ToolContext& context)
     case Tool::Retirement: return new RetireCalc(context);
     case Tool::CapitalRequired: return new CapitalReqdCalc(context);
     case Tool::CompoundGrowth: return new FindCompoundCalc(context);
-    case Tool::NetWorth: return placeholder(" Net Worth", "Net Worth", HelpTopic::NetWorth);
+    case Tool::NetWorth: return new NetWorthCalc(context);
     case Tool::InvestmentManager:
         return placeholder(" Investment Management Menu", "Investment Manager", HelpTopic::InvestmentManager);
     }

@@ -19,6 +19,9 @@ public:
     // ResultsReady and GraphKind, restores the frame caption, unloads this
     // window and shows the Menu.
     void exitToMenu();
+    // Whether the window may be closed with the program; a window holding
+    // work not saved asks first and says no when the user goes back to it.
+    virtual bool mayClose() { return true; }
 
 protected:
     // The tool frees its own result tables here.

@@ -4,6 +4,7 @@
 #include "growth/growth_state.h"
 #include "investments/fund_state.h"
 #include "mortgage/mortgage_state.h"
+#include "networth/networth_state.h"
 #include "retirement/retirement_state.h"
 
 #include <array>
@@ -52,7 +53,8 @@ struct AppState {
     // Files.
     int FileAction = 0;
     std::string ChosenFile;
-    std::string CurrentFileName;
+    std::string CurrentFileName;    // the net worth or investment file in use, without its folder
+    std::string CurrentFilePath;    // the same file's full path, offered by the file dialog
     std::string LastMortgageFile;   // full paths: the file of each kind opened or saved last
     std::string LastLoanFile;
     std::string LastExportFile;     // the last table exported as comma-separated values
@@ -71,6 +73,9 @@ struct AppState {
     // The retirement and capital required windows.
     RetirementState Retirement;
     CapitalState Capital;
+
+    // The net worth statement.
+    NetWorthState NetWorth;
 
     // The Investment Manager's funds.
     FundState Funds;

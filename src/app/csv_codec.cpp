@@ -74,11 +74,16 @@ CsvWriter& CsvWriter::text(std::string_view value)
 }
 
 namespace {
-// The shortest text that reads back as the same value, "." as the point.
+// The shortest text that reads back as the same value, "." as the point,
+// written out in full digits (200000, not 2e+05) unless the value is too
+// large or too small for that to be readable.
 template <typename Number> void appendShortest(std::string& out, Number value)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const Number magnitude = value < 0 ? -value : value;
+    const bool plain = magnitude == 0 || (magnitude >= Number(1e-7) && magnitude < Number(1e21));
+    const auto result = plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+                              : std::to_chars(buffer, buffer + sizeof buffer, value);
     out.append(buffer, result.ptr);
 }
 } // namespace

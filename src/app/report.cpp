@@ -32,11 +32,14 @@ std::vector<std::string> placeFields(std::initializer_list<Field> fields)
     return lines;
 }
 
-Printout::Printout(std::string_view header, int printFontChoice, int pageLines) : pageLines_(pageLines)
+Printout::Printout(std::string_view header, int printFontChoice, int pageLines, int emptyLinesFirst)
+    : pageLines_(pageLines)
 {
     report_.printFontChoice = printFontChoice;
     report_.pages.emplace_back();
     setupPrinterFont();
+    for (int i = 0; i < emptyLinesFirst; ++i)
+        line();
     fields({{2, std::string(header)}});
     line();
 }

@@ -39,7 +39,8 @@ std::vector<std::string> placeFields(std::initializer_list<Field> fields);
 // document. The last page carries no page number.
 class Printout {
 public:
-    Printout(std::string_view header, int printFontChoice, int pageLines);
+    // `emptyLinesFirst` empty lines come before the header line.
+    Printout(std::string_view header, int printFontChoice, int pageLines, int emptyLinesFirst = 0);
 
     int pageLines() const { return pageLines_; }
     int counter() const { return counter_; }

@@ -58,10 +58,10 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("offered");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("open investments") << 1 << "FUNDS.KVS" << "/home/ann/chosen";
-        QTest::newRow("save investments") << 2 << "FUNDS.KVS" << "/home/ann/chosen.kvs";
-        QTest::newRow("open net worth") << 3 << "FUNDS.KVS" << "/home/ann/chosen";
-        QTest::newRow("save net worth") << 4 << "FUNDS.KVS" << "/home/ann/chosen.kvw";
+        QTest::newRow("open investments") << 1 << "/home/ann/FUNDS.KVS" << "/home/ann/chosen";
+        QTest::newRow("save investments") << 2 << "/home/ann/FUNDS.KVS" << "/home/ann/chosen.kvs";
+        QTest::newRow("open net worth") << 3 << "/home/ann/FUNDS.KVS" << "/home/ann/chosen";
+        QTest::newRow("save net worth") << 4 << "/home/ann/FUNDS.KVS" << "/home/ann/chosen.kvw";
         QTest::newRow("open mortgage") << 5 << "/home/ann/house.umd" << "/home/ann/chosen";
         QTest::newRow("save mortgage") << 6 << "/home/ann/house.umd" << "/home/ann/chosen.umd";
         QTest::newRow("open loan") << 7 << "/home/ann/car.uld" << "/home/ann/chosen";
@@ -74,7 +74,8 @@ private slots:
         QFETCH(QString, offered);
         QFETCH(QString, chosen);
         AppState state;
-        state.CurrentFileName = "FUNDS.KVS";
+        state.CurrentFileName = "FUNDS.KVS"; // question 3 names it; the dialog offers its full path
+        state.CurrentFilePath = "/home/ann/FUNDS.KVS";
         state.LastMortgageFile = "/home/ann/house.umd";
         state.LastLoanFile = "/home/ann/car.uld";
         test::ScriptedDialogs dialogs;
