@@ -52,7 +52,7 @@ CalculatorWindow::CalculatorWindow(const ToolContext& context, QString caption, 
         grid_->setColWidthTwips(c, design.columnTwips + (i < design.widthAdded.size() ? design.widthAdded[i] : 0));
         if (i < design.headings.size())
             grid_->setText(0, c, QString::fromLatin1(design.headings[i]));
-        grid_->setColAlignment(c, c == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+        grid_->setColAlignment(c, c < design.centredCols ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
     }
     grid_->setFillWidth(true);
     grid_->setAccessibleName(design.accessibleName);
@@ -76,9 +76,30 @@ void CalculatorWindow::layOut(QLayout* inputs)
     layout->addLayout(buttonRows({{calc_, help_, graphs_, printer_, exit_}}));
 }
 
+void CalculatorWindow::setTabChain(const QList<QWidget*>& inputs)
+{
+    // The window holds a place in the chain while it is reordered: the chain
+    // then starts at the first input rather than merely passing through it,
+    // and that input is the control the window opens on.
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::TabFocus);
+    QWidget* previous = nullptr;
+    for (QWidget* next : inputs + QList<QWidget*>{calc_, help_, graphs_, printer_, exit_, grid_, helpText_}) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+    setFocusPolicy(policy);
+}
+
 void CalculatorWindow::setHelpEnterTarget(QWidget* target)
 {
     helpText_->enterTarget = target;
+}
+
+void CalculatorWindow::clearQuickHelpText()
+{
+    helpText_->clear();
 }
 
 void CalculatorWindow::clearResults()
@@ -137,6 +158,7 @@ void CalculatorWindow::showRows(int rows, const std::vector<std::string>& cells)
 
 void CalculatorWindow::showGraph()
 {
+    prepareGraph();
     showGraphFor(this, ToolContext{state_, dialogs_, shell_}, graphKind());
 }
 

@@ -25,6 +25,7 @@ struct GridDesign {
     std::vector<const char*> headings;
     QString accessibleName;
     QString exportName;           // the file name offered for an export
+    int centredCols = 1;          // the leading columns centred, the rest right-aligned
 };
 
 // What every calculator window shares: the green-box host, the results grid,
@@ -53,6 +54,8 @@ protected:
     virtual std::string quickHelpText() const = 0;
     // The graph kind of "&Show Graph".
     virtual int graphKind() const = 0;
+    // Anything the graph needs set just before "&Show Graph" draws it.
+    virtual void prepareGraph() {}
     // Comparison rows survive edits: the grid is not emptied.
     virtual bool gridKeepsRows() const { return false; }
     // The results stay available to the graph and the printout after an edit.
@@ -60,6 +63,9 @@ protected:
 
     // Inputs above the grid, the grid (or Quick Help) and the buttons.
     void layOut(QLayout* inputs);
+    // Tab goes through the inputs in this order, then the buttons, the grid
+    // and Quick Help; the first input is the window's first control.
+    void setTabChain(const QList<QWidget*>& inputs);
     // The grid's data rows replaced in one go; the selection on row 1.
     void showRows(int rows, const std::vector<std::string>& cells);
     // Quick Help closes and results are cleared before a calculation.
@@ -68,6 +74,8 @@ protected:
     void refreshQuickHelp();
     // Where Enter in the Quick Help panel goes.
     void setHelpEnterTarget(QWidget* target);
+    // The Quick Help panel emptied, as the window lets its results go.
+    void clearQuickHelpText();
 
     BoxHost& host() { return *host_; }
     Grid* grid() const { return grid_; }

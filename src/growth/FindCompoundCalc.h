@@ -1,51 +1,35 @@
 #pragma once
-#include "app/GreenBox.h"
-#include "app/ToolWindow.h"
-#include "app/WindowLayout.h"
-
-#include <memory>
-
-class QPushButton;
+#include "app/CalculatorWindow.h"
 
 namespace fiscalia {
 
-class Grid;
 class TextBox;
 
 // The Find Annual Compound Growth window: every Calculate adds one
 // investment's annual compound growth rate to the table, up to 22.
-class FindCompoundCalc : public ToolWindow {
+class FindCompoundCalc : public CalculatorWindow {
     Q_OBJECT
 public:
     explicit FindCompoundCalc(const ToolContext& context);
-    ~FindCompoundCalc() override;
 
-    void calculate();
-    void clearResults();
-    void toggleQuickHelp();
-    void showGraph();
-    void print();
+    void calculate() override;
+    void print() override;
 
 protected:
+    std::string quickHelpText() const override;
+    int graphKind() const override { return 6; }
+    void prepareGraph() override;
+    // Comparison rows stay; the grid is emptied only before the first.
+    bool gridKeepsRows() const override;
+    // The rows remain for the graph and the printout.
+    bool resultsOutliveEdits() const override { return true; }
     void releaseResults() override;
 
 private:
-    void setUpGrid();
-
-    std::unique_ptr<BoxHost> host_;
-    bool quickHelpOpen_ = false;
     GreenLineEdit* cost_ = nullptr;
     GreenLineEdit* value_ = nullptr;
     GreenLineEdit* term_ = nullptr;
     TextBox* name_ = nullptr;
-    Grid* grid_ = nullptr;
-    QuickHelpPanel* helpText_ = nullptr;
-    std::unique_ptr<QuickHelpSwitch> quickHelp_;
-    QPushButton* calc_ = nullptr;
-    QPushButton* help_ = nullptr;
-    QPushButton* graphs_ = nullptr;
-    QPushButton* printer_ = nullptr;
-    QPushButton* exit_ = nullptr;
 };
 
 } // namespace fiscalia

@@ -7,73 +7,67 @@
 #include "app/HelpViewer.h"
 #include "app/PrinterOutput.h"
 #include "app/QtText.h"
-#include "app/TableExport.h"
-#include "graphs/GraphsAll.h"
 #include "growth/investment_growth.h"
 #include "growth/savings_report.h"
 
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace fiscalia {
 
 namespace {
 
-// The grid's own column width, to which each mode's columns add theirs.
-constexpr int GridColumnTwips = 800;
-
-struct GridLayout {
-    int cols;
-    int rows;
-    int headingTwips;
-    std::vector<int> widthAdded;
-    std::vector<const char*> headings;
-};
-
-const GridLayout& gridLayout(int mode)
+int modeOf(const ToolContext& context)
 {
-    static const GridLayout planning{4,
-                                     25,
-                                     500,
-                                     {300, 1450, 1450, 1510},
-                                     {" Year  Number", "          Invested          Annually",
-                                      "      Interest/Growth      Compounded",
-                                      "              Current                Value"}};
-    static const GridLayout comparisons{8,
-                                        23,
-                                        510,
-                                        {-50, 430, 420, 225, 225, 225, 550, 670},
-                                        {"Total Period", "Lump Sum Investment", "Period Investment", "Interest/ Growth",
-                                         "Increase Rate", "Inflation Rate", "   Total       Invested",
-                                         "     Current       Value"}};
-    return mode == ComparisonsMode ? comparisons : planning;
+    return context.state.ToolMode == ComparisonsMode ? ComparisonsMode : PlanningMode;
+}
+
+GridDesign savingsGrid(int mode)
+{
+    if (mode == ComparisonsMode)
+        return {"SGrid",
+                8,
+                23,
+                510,
+                800,
+                {-50, 430, 420, 225, 225, 225, 550, 670},
+                {"Total Period", "Lump Sum Investment", "Period Investment", "Interest/ Growth", "Increase Rate",
+                 "Inflation Rate", "   Total       Invested", "     Current       Value"},
+                SavingsCalc::tr("Savings comparisons"),
+                QStringLiteral("Savings Comparisons.csv")};
+    return {"SGrid",
+            4,
+            25,
+            500,
+            800,
+            {300, 1450, 1450, 1510},
+            {" Year  Number", "          Invested          Annually", "      Interest/Growth      Compounded",
+             "              Current                Value"},
+            SavingsCalc::tr("Investment growth table"),
+            QStringLiteral("Investment Growth.csv")};
 }
 
 } // namespace
 
 SavingsCalc::SavingsCalc(const ToolContext& context)
-    : ToolWindow(context,
-                 context.state.ToolMode == ComparisonsMode ? QStringLiteral(" Investment Growth Comparisons")
+    : CalculatorWindow(context,
+                       modeOf(context) == ComparisonsMode ? QStringLiteral(" Investment Growth Comparisons")
                                                           : QStringLiteral(" Investment Growth Calculations"),
-                 context.state.ToolMode == ComparisonsMode ? HelpTopic::SavingsComparisons : HelpTopic::Savings),
-      mode_(context.state.ToolMode == ComparisonsMode ? ComparisonsMode : PlanningMode)
+                       modeOf(context) == ComparisonsMode ? HelpTopic::SavingsComparisons : HelpTopic::Savings, 'S',
+                       savingsGrid(modeOf(context))),
+      mode_(modeOf(context))
 {
     setObjectName(QStringLiteral("SavingsCalc"));
-    host_ = std::make_unique<BoxHost>(BoxHost{state_, dialogs_, [this] { clearResults(); }});
     buildControls();
-    layOut();
+    layOutInputs();
     loadDefaults();
 }
 
-SavingsCalc::~SavingsCalc() = default;
-
 GreenComboBox* SavingsCalc::numberBox(const char* name, BoxSpec spec, const QStringList& items)
 {
-    auto* box = new GreenComboBox(*host_, std::move(spec), this);
+    auto* box = new GreenComboBox(host(), std::move(spec), this);
     box->setObjectName(QString::fromLatin1(name));
     box->setItems(items);
     return box;
@@ -95,7 +89,7 @@ void SavingsCalc::buildControls()
 
     BoxSpec list;
     list.filter = KeyFilter::ListOnly;
-    frequency_ = new GreenComboBox(*host_, list, this);
+    frequency_ = new GreenComboBox(host(), list, this);
     frequency_->setObjectName(QStringLiteral("InMonthsYrs"));
     QStringList frequencies;
     for (const char* text : ContributionTexts)
@@ -134,31 +128,6 @@ void SavingsCalc::buildControls()
             box->box()->setBaseWidth(boxWidth);
     }
 
-    calc_ = addButton("SCalc", "&Calculate");
-    help_ = addButton("SHelp", "Quick &Help");
-    graphs_ = addButton("SGraphs", "&Show Graph");
-    printer_ = addButton("SPrinter", "To &Printer");
-    exit_ = addButton("SExit", "E&xit to Menu");
-    connect(calc_, &QPushButton::clicked, this, &SavingsCalc::calculate);
-    connect(help_, &QPushButton::clicked, this, &SavingsCalc::toggleQuickHelp);
-    connect(graphs_, &QPushButton::clicked, this, &SavingsCalc::showGraph);
-    connect(printer_, &QPushButton::clicked, this, &SavingsCalc::print);
-    connect(exit_, &QPushButton::clicked, this, &ToolWindow::exitToMenu);
-
-    grid_ = new Grid(this);
-    grid_->setObjectName(QStringLiteral("SGrid"));
-    grid_->setFont(figureFont());
-    grid_->horizontalHeader()->setFont(QApplication::font());
-    grid_->setFillWidth(true);
-    grid_->setAccessibleName(mode_ == ComparisonsMode ? tr("Savings comparisons") : tr("Investment growth table"));
-    grid_->enableExport({dialogs_, state_.LastExportFile,
-                         mode_ == ComparisonsMode ? QStringLiteral("Savings Comparisons.csv")
-                                                  : QStringLiteral("Investment Growth.csv")});
-    helpText_ = new QuickHelpPanel(dialogs_, this);
-    helpText_->setObjectName(QStringLiteral("STextBox"));
-    helpText_->enterTarget = lumpSum_;
-    quickHelp_ = std::make_unique<QuickHelpSwitch>(help_, helpText_, grid_, QList<QWidget*>{printer_, graphs_});
-
     // Enter order.
     lumpSum_->setNext(invest_);
     invest_->setNext(frequency_);
@@ -166,10 +135,11 @@ void SavingsCalc::buildControls()
     rate_->setNext(increase_);
     increase_->setNext(inflation_);
     inflation_->setNext(term_);
-    term_->setNext(calc_);
+    term_->setNext(calcButton());
+    setHelpEnterTarget(lumpSum_);
 }
 
-void SavingsCalc::layOut()
+void SavingsCalc::layOutInputs()
 {
     auto caption = [this](const char* name, const char* text) {
         return captionLabel(name, QString::fromLatin1(text), this);
@@ -196,40 +166,14 @@ void SavingsCalc::layOut()
     top->addStretch(1);
     moreInputs->setRowStretch(3, 1);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 6, 10, 6);
-    layout->setSpacing(5);
-    layout->addLayout(top);
-    layout->addWidget(grid_, 1);
-    layout->addWidget(helpText_, 1);
-    layout->addLayout(buttonRows({{calc_, help_, graphs_, printer_, exit_}}));
-    setTabOrder(lumpSum_, invest_);
-    setTabOrder(invest_, frequency_);
-    setTabOrder(frequency_, rate_);
-    setTabOrder(rate_, increase_);
-    setTabOrder(increase_, inflation_);
-    setTabOrder(inflation_, term_);
-    setTabOrder(term_, calc_);
-}
-
-void SavingsCalc::setUpGrid()
-{
-    const GridLayout& layout = gridLayout(mode_);
-    grid_->setCols(layout.cols);
-    grid_->setRows(layout.rows);
-    grid_->setHeadingHeightTwips(layout.headingTwips);
-    for (int c = 0; c < layout.cols; ++c) {
-        grid_->setColWidthTwips(c, GridColumnTwips + layout.widthAdded[static_cast<std::size_t>(c)]);
-        grid_->setText(0, c, QString::fromLatin1(layout.headings[static_cast<std::size_t>(c)]));
-        grid_->setColAlignment(c, c == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
-    }
+    layOut(top);
+    setTabChain({lumpSum_, invest_, frequency_, rate_, increase_, inflation_, term_});
 }
 
 void SavingsCalc::loadDefaults()
 {
     AppState& st = state_;
     loadSavingsDefaults(st);
-    setUpGrid();
     // The boxes' first texts.
     auto show = [&](GreenComboBox* box, int width) {
         const BoxSpec& spec = box->spec();
@@ -243,51 +187,26 @@ void SavingsCalc::loadDefaults()
     for (GreenComboBox* box : {invest_, rate_, increase_, inflation_, term_})
         show(box, box->spec().width);
     frequency_->showChoice(0);
-    quickHelpOpen_ = false;
     st.EditFlag = 0;
     lumpSum_->setFocus();
 }
 
-void SavingsCalc::clearResults()
+bool SavingsCalc::gridKeepsRows() const
 {
-    AppState& st = state_;
-    st.EditFlag = 1;
-    if (quickHelpOpen_)
-        return; // the help text stays on screen
-    // Comparison rows survive edits: the grid is emptied only while none
-    // has been added.
-    if (st.Savings.ComparisonCount == 0)
-        grid_->clearData();
-    if (quickHelp_->shown()) {
-        quickHelp_->hide();
-        st.EditFlag = 0;
-    }
-    quickHelpOpen_ = false;
-    st.ResultsReady = 0;
+    return state_.Savings.ComparisonCount != 0;
 }
 
-void SavingsCalc::toggleQuickHelp()
+std::string SavingsCalc::quickHelpText() const
 {
-    if (!quickHelpOpen_) {
-        quickHelpOpen_ = true;
-        quickHelp_->show(qs(savingsQuickHelp(mode_, state_.CurrencySymbol)).replace(QStringLiteral("\r\n"),
-                                                                                     QStringLiteral("\n")));
-        helpText_->setFocus();
-        return;
-    }
-    quickHelpOpen_ = false;
-    clearResults();
+    return savingsQuickHelp(mode_, state_.CurrencySymbol);
 }
 
 void SavingsCalc::calculate()
 {
     AppState& st = state_;
     SavingsState& sv = st.Savings;
-    commitFocusedBox();
     // Quick Help closes; the grid is emptied unless it holds comparisons.
-    quickHelpOpen_ = false;
-    clearResults();
-    st.EditFlag = 0;
+    startCalculation();
     if (mode_ == ComparisonsMode && sv.ComparisonCount >= ComparisonLimit) {
         dialogs_.message(6); // "Limit is 22 entries."
         st.ResultsReady = sv.ComparisonCount; // the comparisons stay available
@@ -307,26 +226,15 @@ void SavingsCalc::calculate()
         const int row = sv.ComparisonCount + 1;
         const auto cells = comparisonCells(in, result, st.Symbols);
         for (std::size_t c = 0; c < cells.size(); ++c)
-            grid_->setText(row, static_cast<int>(c), qs(cells[c]));
+            grid()->setText(row, static_cast<int>(c), qs(cells[c]));
     } else {
         const SavingsGridRows rows = planningGrid(result, in.frequency, st.CurrencySymbol, st.Symbols);
-        grid_->setText(0, 0, qs(rows.column0Heading));
-        grid_->setText(0, 1, qs(rows.column1Heading));
-        std::vector<QString> texts;
-        texts.reserve(rows.cells.size());
-        for (const auto& text : rows.cells)
-            texts.push_back(qs(text));
-        grid_->cells().setDataRows(rows.rows, texts);
-        grid_->scrollToTop();
-        grid_->setCurrentCell(1, 0);
+        grid()->setText(0, 0, qs(rows.column0Heading));
+        grid()->setText(0, 1, qs(rows.column1Heading));
+        showRows(rows.rows, rows.cells);
     }
     keepSavingsResults(st, in, std::move(result));
     QApplication::restoreOverrideCursor();
-}
-
-void SavingsCalc::showGraph()
-{
-    showGraphFor(this, ToolContext{state_, dialogs_, shell_}, 1);
 }
 
 void SavingsCalc::print()
@@ -354,7 +262,7 @@ void SavingsCalc::print()
 void SavingsCalc::releaseResults()
 {
     releaseSavingsResults(state_);
-    helpText_->clear();
+    clearQuickHelpText();
     state_.EditFlag = 0;
 }
 
