@@ -102,6 +102,7 @@ CapitalReqdCalc::CapitalReqdCalc(const ToolContext& context)
     top->addWidget(frame, 0, Qt::AlignTop);
     top->addStretch(1);
     layOut(top);
+    setTabChain({amount_, rate_, term_, capital_, income_});
 
     loadCapitalDefaults(state_);
     rate_->setItems({"10", "12.5", "15", "17.5", "20"});

@@ -117,6 +117,7 @@ RetireCalc::RetireCalc(const ToolContext& context)
     choices->addWidget(options, 1);
     inputs->addLayout(choices);
     layOut(inputs);
+    setTabChain({invest_, rate_, drawn_, term_, percentage_, fixedAmount_});
 
     // Load: the capital and the rate with their lists, then the percentage
     // option set up.

@@ -74,6 +74,7 @@ private slots:
         Window w("Retirement");
         QVERIFY(qobject_cast<RetireCalc*>(w.tool));
         QCOMPARE(w.program.frame->windowTitle(), QStringLiteral(" Retirement Calculations"));
+        QCOMPARE(QApplication::focusWidget(), w.combo("InInvest")); // the window opens on its first box
         QCOMPARE(w.text("InInvest"), QStringLiteral("$500,000.00"));
         QCOMPARE(w.text("InRate"), QStringLiteral("10.00%"));
         QCOMPARE(w.text("InRateDrawn"), QStringLiteral("8.00%"));
@@ -155,6 +156,7 @@ private slots:
         Window w("HowMuch");
         QVERIFY(qobject_cast<CapitalReqdCalc*>(w.tool));
         QCOMPARE(w.program.frame->windowTitle(), QStringLiteral(" Capital Required"));
+        QCOMPARE(QApplication::focusWidget(), w.combo("InLumpInv"));
         QCOMPARE(w.text("InLumpInv"), QStringLiteral("$100,000.00"));
         QCOMPARE(w.label("Label1"), QStringLiteral(" Amount of capital required at     retirement"));
         w.press("CCalc");
