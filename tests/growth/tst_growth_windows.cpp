@@ -11,6 +11,7 @@
 #include "growth/Plan401KCalc.h"
 #include "growth/plan401k.h"
 #include "support/ScriptedDialogs.h"
+#include "support/opened_tool.h"
 #include "support/test_env.h"
 
 #include <QApplication>
@@ -23,41 +24,7 @@
 
 using namespace fiscalia;
 
-namespace {
-
-struct Window {
-    test::TestProgram program;
-    ToolWindow* tool = nullptr;
-
-    Window(const char* menuButton, bool withHelp = false) : program(withHelp)
-    {
-        program.frame->menu()->button(QString::fromLatin1(menuButton))->click();
-        tool = program.frame->activeTool();
-    }
-    AppState& state() { return program.frame->state(); }
-    test::ScriptedDialogs& dialogs() { return *program.dialogs; }
-    QLineEdit* box(const char* name) { return tool->findChild<QLineEdit*>(QString::fromLatin1(name)); }
-    QPushButton* button(const char* name) { return tool->findChild<QPushButton*>(QString::fromLatin1(name)); }
-    void type(const char* name, const QString& keys)
-    {
-        box(name)->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(box(name), keys);
-    }
-    // A button pressed the way a user does: the box left first.
-    void press(const char* name)
-    {
-        button(name)->setFocus(Qt::TabFocusReason);
-        button(name)->click();
-    }
-    Grid* grid(const char* name) { return tool->findChild<Grid*>(QString::fromLatin1(name)); }
-    QString helpAt(int topic)
-    {
-        program.frame->openHelp(QStringLiteral("fscuse35.hlp"), topic);
-        return program.frame->helpViewer()->browser()->toPlainText();
-    }
-};
-
-} // namespace
+using Window = test::OpenedTool;
 
 class GrowthWindowsTest : public QObject {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #include "retirement/CapitalReqdCalc.h"
 #include "retirement/RetireCalc.h"
 #include "support/ScriptedDialogs.h"
+#include "support/opened_tool.h"
 #include "support/test_env.h"
 
 #include <QAccessible>
@@ -25,44 +26,7 @@
 
 using namespace fiscalia;
 
-namespace {
-
-struct Window {
-    test::TestProgram program;
-    ToolWindow* tool = nullptr;
-
-    Window(const char* menuButton, bool withHelp = false) : program(withHelp)
-    {
-        program.frame->menu()->button(QString::fromLatin1(menuButton))->click();
-        tool = program.frame->activeTool();
-    }
-    AppState& state() { return program.frame->state(); }
-    test::ScriptedDialogs& dialogs() { return *program.dialogs; }
-    QComboBox* combo(const char* name) { return tool->findChild<QComboBox*>(QString::fromLatin1(name)); }
-    QString text(const char* name) { return combo(name)->lineEdit()->text(); }
-    QString label(const char* name) { return tool->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
-    void type(const char* name, const QString& keys)
-    {
-        combo(name)->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(combo(name), keys);
-    }
-    void press(const char* name)
-    {
-        auto* button = tool->findChild<QPushButton*>(QString::fromLatin1(name));
-        button->setFocus(Qt::TabFocusReason); // leaving a box stores it
-        button->click();
-    }
-    Grid* grid(const char* name) { return tool->findChild<Grid*>(QString::fromLatin1(name)); }
-    // An option checked as a screen reader checks it: no click.
-    void toggle(const char* name)
-    {
-        QAccessible::queryAccessibleInterface(tool->findChild<QRadioButton*>(QString::fromLatin1(name)))
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::toggleAction());
-    }
-};
-
-} // namespace
+using Window = test::OpenedTool;
 
 class RetirementWindowsTest : public QObject {
     Q_OBJECT
