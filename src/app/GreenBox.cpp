@@ -355,11 +355,15 @@ GreenComboBox::GreenComboBox(BoxHost& host, BoxSpec spec, QWidget* parent)
     makeGreen(this);
     // Every change of the chosen item, however it came about, is a choice;
     // choosing the item already shown again is one too.
-    // The first item put into an empty list is shown, not chosen.
+    // The first item put into an empty list is shown, not chosen; a list
+    // that shows no item yet (a type still to be chosen) takes its first
+    // choice like any other.
+    connect(model(), &QAbstractItemModel::rowsAboutToBeInserted, this, [this] { inserting_ = true; });
+    connect(model(), &QAbstractItemModel::rowsInserted, this, [this] { inserting_ = false; });
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         const int before = shownIndex_;
         shownIndex_ = index;
-        if (before < 0)
+        if (before < 0 && inserting_)
             lastChosen_ = index;
         else
             chosen(index);

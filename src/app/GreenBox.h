@@ -130,6 +130,7 @@ private:
     GreenLineEdit* box_ = nullptr;
     int lastChosen_ = -1;
     int shownIndex_ = -1;
+    bool inserting_ = false;
 };
 
 // Stores the value of the green box that has the focus, if it was typed

@@ -60,7 +60,7 @@ void QtDialogs::notice(const QString& text)
 bool QtDialogs::question(int number)
 {
     state_.YesNoCode = number;
-    AllYesNo window(qs(questionText(number, state_.CurrentFileName)), frame_);
+    AllYesNo window(qs(questionText(number, state_.CurrentFileName, state_.Funds.SelectedRecordText)), frame_);
     runModal(window, DialogPlace::Message);
     state_.YesNoCode = window.reply();
     return state_.YesNoCode == YesReply;

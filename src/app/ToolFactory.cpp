@@ -5,6 +5,7 @@
 #include "growth/FindCompoundCalc.h"
 #include "growth/Plan401KCalc.h"
 #include "growth/SavingsCalc.h"
+#include "investments/FundMenu.h"
 #include "mortgage/MortgageCalc.h"
 #include "networth/NetWorthCalc.h"
 #include "retirement/CapitalReqdCalc.h"
@@ -14,9 +15,6 @@ namespace fiscalia {
 
 ToolWindow* createToolWindow(Tool tool, const ToolContext& context)
 {
-    auto placeholder = [&](const char* caption, const char* name, int help) -> ToolWindow* {
-        return new PlaceholderTool(context, QString::fromLatin1(caption), QString::fromLatin1(name), help);
-    };
     switch (tool) {
     case Tool::Mortgage:
     case Tool::Loan: return new MortgageCalc(context);
@@ -27,8 +25,7 @@ ToolWindow* createToolWindow(Tool tool, const ToolContext& context)
     case Tool::CapitalRequired: return new CapitalReqdCalc(context);
     case Tool::CompoundGrowth: return new FindCompoundCalc(context);
     case Tool::NetWorth: return new NetWorthCalc(context);
-    case Tool::InvestmentManager:
-        return placeholder(" Investment Management Menu", "Investment Manager", HelpTopic::InvestmentManager);
+    case Tool::InvestmentManager: return new FundMenu(context);
     }
     return nullptr;
 }

@@ -39,13 +39,4 @@ private:
     QString caption_;
 };
 
-// The window of a tool that is not built yet: its caption, a line that says
-// so, and a working exit.
-class PlaceholderTool : public ToolWindow {
-    Q_OBJECT
-public:
-    PlaceholderTool(const ToolContext& context, const QString& caption, const QString& toolName,
-                    int helpContext);
-};
-
 } // namespace fiscalia

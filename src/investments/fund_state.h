@@ -48,6 +48,7 @@ struct FundState {
     int ActiveFund = 0;        // the fund shown in record entry or chosen for a table; 31 = all
     int FundShown = 0;         // nonzero while a fund is chosen in record entry
     int SelectedRecord = 0;    // the record picked in the entry grid; 0 = none
+    std::string SelectedRecordText; // the grid row picked, as question 4 names it
     std::string CurrentTypeCode;
     std::string TypeDisplayName;
     Currency AverageCost;

@@ -1,0 +1,255 @@
+#include "investments/FundMenu.h"
+
+#include "app/app_state.h"
+#include "app/AtomicSave.h"
+#include "app/Dialogs.h"
+#include "app/FileDirectory.h"
+#include "app/file_requests.h"
+#include "app/HelpViewer.h"
+#include "app/QtText.h"
+#include "app/safe_read.h"
+#include "investments/FundRecordEntry.h"
+#include "investments/fund_database.h"
+#include "investments/fund_file.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace fiscalia {
+
+FundMenu::FundMenu(const ToolContext& context)
+    : ToolWindow(context, QStringLiteral(" Investment Management Menu"), HelpTopic::InvestmentManager)
+{
+    setObjectName(QStringLiteral("FundMenu"));
+    auto* title = new QLabel(QStringLiteral("Fund Management "), this);
+    title->setObjectName(QStringLiteral("Label4"));
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+
+    auto* caption = new QLabel(QStringLiteral(" Database in memory "), this);
+    caption->setObjectName(QStringLiteral("Label1"));
+    info_ = new QLabel(this);
+    info_->setObjectName(QStringLiteral("InfoBox"));
+    info_->setFrameShape(QFrame::Panel);
+    info_->setFrameShadow(QFrame::Sunken);
+    info_->setMinimumWidth(info_->fontMetrics().horizontalAdvance(QString(48, QLatin1Char('M'))) / 2 + 120);
+    info_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    info_->setAccessibleName(QStringLiteral("Database in memory"));
+    caption->setBuddy(info_);
+
+    auto* open = addButton("Loadfile", "&Open a File from Disk");
+    auto* save = addButton("SaveFile", "&Save Current File to Disk");
+    auto* edit = addButton("Editrec", "&Add and Edit Records");
+    auto* compute = addButton("CompCurr", "&Compute Current Value");
+    auto* display = addButton("Display", "&Display Data");
+    auto* sort = addButton("SortRec", "S&ort Records");
+    auto* help = addButton("Help7", "Quick &Help");
+    auto* exit = addButton("FExit", "E&xit to Main Menu");
+    connect(open, &QPushButton::clicked, this, &FundMenu::openFile);
+    connect(save, &QPushButton::clicked, this, &FundMenu::saveFile);
+    connect(edit, &QPushButton::clicked, this, &FundMenu::editRecords);
+    connect(compute, &QPushButton::clicked, this, &FundMenu::computeCurrentValue);
+    connect(display, &QPushButton::clicked, this, &FundMenu::displayData);
+    connect(sort, &QPushButton::clicked, this, &FundMenu::sortRecords);
+    connect(help, &QPushButton::clicked, this, [this] {
+        dialogs_.message(27); // "To use all commands you must have a file in memory. ..."
+    });
+    connect(exit, &QPushButton::clicked, this, &FundMenu::leave);
+
+    // The buttons in two columns of equal width under the title.
+    auto* buttons = new QGridLayout;
+    buttons->setHorizontalSpacing(16);
+    buttons->setVerticalSpacing(8);
+    QPushButton* order[] = {open, edit, compute, display, save, sort, help, exit};
+    for (int i = 0; i < 8; ++i) {
+        order[i]->setMinimumHeight(order[i]->sizeHint().height() + 8);
+        buttons->addWidget(order[i], i % 4, i / 4);
+    }
+    auto* infoRow = new QHBoxLayout;
+    infoRow->addStretch(1);
+    infoRow->addWidget(caption);
+    infoRow->addWidget(info_, 2);
+    infoRow->addStretch(1);
+    auto* centre = new QHBoxLayout;
+    centre->addStretch(1);
+    centre->addLayout(buttons, 3);
+    centre->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->addStretch(1);
+    layout->addWidget(title);
+    layout->addSpacing(12);
+    layout->addLayout(infoRow);
+    layout->addSpacing(16);
+    layout->addLayout(centre);
+    layout->addStretch(2);
+
+    // An empty database; the graph window draws the funds from here.
+    state_.Funds = emptyFundDatabase();
+    state_.CurrentFileName.clear();
+    state_.CurrentFilePath.clear();
+    state_.GraphKind = 0;
+    showDatabaseInfo();
+    open->setFocus();
+}
+
+void FundMenu::showDatabaseInfo()
+{
+    const FundState& db = state_.Funds;
+    info_->setText(qs(databaseInfo(state_.CurrentFileName, db.FundCount, db.RecordCount)));
+}
+
+bool FundMenu::databaseEmpty() const
+{
+    return state_.Funds.RecordTable[1].type.empty();
+}
+
+void FundMenu::openFile()
+{
+    FundState& db = state_.Funds;
+    // Changes not saved are not replaced without a word.
+    if (db.DatabaseChanged == 1 && db.RecordCount > 0 && dialogs_.question(3))
+        return;
+    shell_.hideWindow(this);
+    state_.FileAction = 1;
+    FileDirectory(state_, dialogs_);
+    const std::string path = state_.FileAction == FileCancelled ? std::string() : state_.ChosenFile;
+    state_.FileAction = 0;
+    state_.ChosenFile.clear();
+    if (!path.empty()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const Result<std::string> text = readFileSafely(path);
+        Result<FundState> file = text ? parseFundFile(*text) : Result<FundState>(Failure{text.reason()});
+        QApplication::restoreOverrideCursor();
+        if (file) {
+            db = std::move(*file);
+            state_.CurrentFileName = fileNamePart(path);
+            state_.CurrentFilePath = path;
+        } else {
+            // "File not found or wrong format. ...", with what was wrong; the
+            // database in memory stays as it was.
+            dialogs_.messageWithCause(13, qs(file.reason()));
+        }
+    }
+    shell_.showWindow(this);
+    showDatabaseInfo();
+}
+
+void FundMenu::saveFile()
+{
+    FundState& db = state_.Funds;
+    shell_.hideWindow(this);
+    if (db.RecordCount == 0) {
+        dialogs_.message(15); // "No Records."
+    } else {
+        state_.FileAction = 2;
+        FileDirectory(state_, dialogs_);
+        const std::string path = state_.FileAction == FileCancelled ? std::string() : state_.ChosenFile;
+        state_.FileAction = 0;
+        state_.ChosenFile.clear();
+        if (!path.empty()) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            const Result<void> saved = saveAtomically(qs(path), QByteArray::fromStdString(serializeFundFile(db)));
+            QApplication::restoreOverrideCursor();
+            if (saved) {
+                state_.CurrentFileName = fileNamePart(path);
+                state_.CurrentFilePath = path;
+                db.DatabaseChanged = 0;
+            } else {
+                // "Bad filename, ...", with the real cause; the changes are
+                // still unsaved, so leaving still asks.
+                dialogs_.messageWithCause(25, tr("%1: %2. A file already there is unchanged.")
+                                                  .arg(QDir::toNativeSeparators(qs(path)), qs(saved.reason())));
+            }
+        }
+    }
+    shell_.showWindow(this);
+    showDatabaseInfo();
+}
+
+void FundMenu::editRecords()
+{
+    auto* entry = new FundRecordEntry(ToolContext{state_, dialogs_, shell_}, [this] {
+        shell_.showWindow(this);
+        showDatabaseInfo();
+    });
+    shell_.hideWindow(this);
+    shell_.showWindow(entry);
+}
+
+void FundMenu::computeCurrentValue()
+{
+    if (databaseEmpty()) {
+        dialogs_.message(15); // "No Records."
+        return;
+    }
+    state_.ToolMode = 0;
+    if (firstEmptyFund(state_.Funds) != 0) {
+        state_.ToolMode = 10;
+        dialogs_.message(28); // "You have Added a Fund Name but have not entered a record in it. ..."
+        state_.ToolMode = 0;
+        return;
+    }
+    dialogs_.notice(tr("Current prices and values are not available in this version yet."));
+}
+
+void FundMenu::displayData()
+{
+    if (databaseEmpty()) {
+        dialogs_.message(15); // "No Records."
+        return;
+    }
+    dialogs_.notice(tr("The records tables are not available in this version yet."));
+}
+
+void FundMenu::sortRecords()
+{
+    FundState& db = state_.Funds;
+    if (databaseEmpty()) {
+        dialogs_.message(15); // "No Records."
+        return;
+    }
+    db.DatabaseChanged = 1;
+    for (auto& row : db.FundValueTable)
+        row = {};
+    info_->setText(QStringLiteral(" Sorting Funds and Records. "));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    sortFundsByName(db);
+    sortRecordsByDate(db);
+    QApplication::restoreOverrideCursor();
+}
+
+bool FundMenu::mayClose()
+{
+    FundState& db = state_.Funds;
+    // Question 3: "... file in memory will be erased. Do you wish to go back
+    // and save it to Disk?." Yes goes back.
+    if (db.DatabaseChanged == 1 && db.RecordCount > 0 && dialogs_.question(3))
+        return false;
+    db.DatabaseChanged = 0;
+    return true;
+}
+
+void FundMenu::leave()
+{
+    if (mayClose())
+        exitToMenu();
+}
+
+void FundMenu::releaseResults()
+{
+    state_.Funds = emptyFundDatabase();
+    state_.CurrentFileName.clear();
+    state_.CurrentFilePath.clear();
+}
+
+} // namespace fiscalia

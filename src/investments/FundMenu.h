@@ -1,0 +1,36 @@
+#pragma once
+#include "app/ToolWindow.h"
+
+class QLabel;
+
+namespace fiscalia {
+
+// The Investment Management Menu: opens and saves the fund database, leads
+// to record entry, sorts the database and leaves the Investment Manager,
+// asking first when changes are not saved.
+class FundMenu : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit FundMenu(const ToolContext& context);
+
+    void openFile();
+    void saveFile();
+    void editRecords();
+    void computeCurrentValue();
+    void displayData();
+    void sortRecords();
+    void leave();
+    bool mayClose() override;
+    // ShowDatabaseInfo: the file name and the counts in the info box.
+    void showDatabaseInfo();
+
+protected:
+    void releaseResults() override;
+
+private:
+    // Record 1 has no type: nothing to work with ("No Records.").
+    bool databaseEmpty() const;
+    QLabel* info_ = nullptr;
+};
+
+} // namespace fiscalia
