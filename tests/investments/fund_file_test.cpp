@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+#include <sstream>
+
 using namespace fiscalia;
 
 namespace {
@@ -163,4 +167,26 @@ TEST(FundFile, RefusedFilesSayWhatIsWrong)
         ASSERT_FALSE(db.ok());
         EXPECT_EQ(db.reason(), k.reason);
     }
+}
+
+TEST(FundFile, TheSampleDatabaseLoadsWithEveryTypeAndEveryFundUsed)
+{
+    std::ifstream in(FISCALIA_SAMPLE_DIR "/DtaSampl.KVS", std::ios::binary);
+    ASSERT_TRUE(in) << "DtaSampl.KVS is missing";
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const auto db = parseFundFile(bytes.str());
+    ASSERT_TRUE(db.ok()) << db.reason();
+    EXPECT_EQ(serializeFundFile(*db), bytes.str());
+    std::set<std::string> types;
+    for (int r = 1; r <= db->RecordCount; ++r) {
+        const FundRecord& record = db->RecordTable[static_cast<std::size_t>(r)];
+        types.insert(record.type);
+        EXPECT_NE(describeRecordType(record), "") << "record " << r;
+        if (r > 1) {
+            EXPECT_LE(db->RecordTable[static_cast<std::size_t>(r - 1)].date, record.date) << "record " << r;
+        }
+    }
+    EXPECT_EQ(types.size(), 6u);
+    EXPECT_EQ(firstEmptyFund(*db), 0);
 }
