@@ -10,6 +10,9 @@
 #include "growth/FindCompoundCalc.h"
 #include "growth/Plan401KCalc.h"
 #include "growth/SavingsCalc.h"
+#include "investments/FundRecordEntry.h"
+#include "investments/fund_database.h"
+#include "investments/fund_file.h"
 #include "mortgage/amortization.h"
 #include "mortgage/MortgageCalc.h"
 #include "networth/NetWorthCalc.h"
@@ -236,6 +239,66 @@ void netWorthFull(benchmark::State& state)
     state.counters["lines"] = frame.state().NetWorth.Statement.AssetCount + frame.state().NetWorth.Statement.LiabilityCount;
 }
 BENCHMARK(netWorthFull)->Unit(benchmark::kMillisecond);
+
+// A full database: `funds` funds sharing 1000 records, stored newest first
+// so that the sort has everything to do.
+FundState fullDatabase(int funds)
+{
+    FundState db = emptyFundDatabase();
+    for (int f = 1; f <= funds; ++f)
+        addFund(db, "Fund " + std::to_string(funds + 1 - f));
+    const Date start = *Date::fromYmd(1990, 1, 1);
+    for (int r = 1; r <= RecordLimit; ++r) {
+        const EntryValues values{Currency::fromInt(10 + r % 7), Currency::fromInt(1 + r % 50), Currency::fromInt(5), {}};
+        db.RecordTable[static_cast<std::size_t>(r)] =
+            storeRecord(r % 3 == 0 ? TransactionType::Sold : TransactionType::Bought, values, 1 + r % funds,
+                        start.addDays(RecordLimit - r), r);
+    }
+    db.RecordCount = RecordLimit;
+    return db;
+}
+
+// Opening a 1000-record file: read, funds sorted by name, records by date.
+void fundFileLoadAndSort(benchmark::State& state)
+{
+    const std::string text = serializeFundFile(fullDatabase(30));
+    for (auto _ : state) {
+        Result<FundState> db = parseFundFile(text);
+        sortFundsByName(*db);
+        sortRecordsByDate(*db);
+        benchmark::DoNotOptimize(db->RecordTable.data());
+    }
+    state.counters["bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(fundFileLoadAndSort)->Unit(benchmark::kMillisecond);
+
+// One fund holding all 1000 records chosen in record entry: its grid of
+// 1004 rows filled and drawn.
+void fundRecordsGrid(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    SilentDialogs dialogs;
+    MDIContainer frame(quietStart(dir, dialogs));
+    frame.show();
+    frame.menu()->button(QStringLiteral("Manager"))->click();
+    FundState db = fullDatabase(1);
+    sortRecordsByDate(db);
+    frame.state().Funds = db;
+    frame.activeTool()->findChild<QPushButton*>(QStringLiteral("Editrec"))->click();
+    auto* entry = frame.findChild<FundRecordEntry*>();
+    auto* funds = entry->findChild<QComboBox*>(QStringLiteral("Funds"));
+    auto* grid = entry->findChild<Grid*>(QStringLiteral("EGrid"));
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        funds->setCurrentIndex(-1);
+        state.ResumeTiming();
+        funds->setCurrentIndex(0);
+        grid->viewport()->repaint();
+    }
+    state.counters["rows"] = grid->rows();
+}
+BENCHMARK(fundRecordsGrid)->Unit(benchmark::kMillisecond);
 
 // Start-up: the frame with its Menu, settings read, shown and laid out.
 void startUp(benchmark::State& state)

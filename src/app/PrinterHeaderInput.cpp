@@ -5,6 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,8 +18,13 @@ PrinterHeaderInput::PrinterHeaderInput(QWidget* parent, const QString& prompt, c
     setWindowTitle(QStringLiteral("Input"));
     setHelpContext(this, HelpTopic::Printing);
 
-    auto* label = new QLabel(prompt, this);
+    // A long run of blanks in a prompt stands where its line was meant to
+    // break ("the fund or               company.").
+    QString shown = prompt;
+    shown.replace(QRegularExpression(QStringLiteral(" {4,}")), QStringLiteral("\n"));
+    auto* label = new QLabel(shown, this);
     label->setObjectName(QStringLiteral("FName"));
+    label->setAccessibleName(prompt.simplified());
     input_ = new TextBox(this);
     input_->setObjectName(QStringLiteral("InFName"));
     input_->setMinimumWidth(input_->fontMetrics().averageCharWidth() * 60);

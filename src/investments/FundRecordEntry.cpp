@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace fiscalia {
@@ -167,6 +168,7 @@ FundRecordEntry::FundRecordEntry(const ToolContext& context, std::function<void(
     counts->addWidget(done_, 1);
     top->addLayout(counts, 1, 2, 1, 2);
     top->setColumnStretch(3, 1);
+    top->setColumnMinimumWidth(0, QFontMetrics(font()).horizontalAdvance(QStringLiteral(" Select Transaction Type")) + 8);
 
     // The record input row.
     date_ = new EntryDateBox(this);
@@ -231,6 +233,11 @@ FundRecordEntry::FundRecordEntry(const ToolContext& context, std::function<void(
                                   : c == 1 ? Qt::AlignLeft | Qt::AlignVCenter
                                            : Qt::AlignRight | Qt::AlignVCenter);
     }
+    int columnsWidth = 0;
+    for (int c = 0; c < GridColumns; ++c)
+        columnsWidth += grid_->columnWidth(c);
+    // Every column in view, the book value included.
+    grid_->setMinimumWidth(columnsWidth + grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth());
     grid_->setFillWidth(true);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -608,6 +615,13 @@ void FundRecordEntry::selectRow(int row)
 void FundRecordEntry::showRecords()
 {
     FundState& db = state_.Funds;
+    db.SelectedRecord = 0;
+    db.SelectedRecordText.clear();
+    if (db.FundShown == 0) {
+        grid_->setRows(13); // no fund chosen: an empty table
+        grid_->clearData();
+        return;
+    }
     const RecordsGrid rows = recordsGrid(db, db.FundShown, state_.CurrencySymbol, state_.Symbols,
                                          [](const Date& date) { return ss(toShortDate(date)); });
     std::vector<QString> cells;
@@ -616,8 +630,6 @@ void FundRecordEntry::showRecords()
         cells.push_back(qs(text));
     grid_->cells().setDataRows(rows.rows, cells);
     db.AverageCost = rows.averageCost;
-    db.SelectedRecord = 0;
-    db.SelectedRecordText.clear();
 }
 
 void FundRecordEntry::toggleQuickHelp()

@@ -123,7 +123,7 @@ private slots:
         frame.state().GraphKind = 4;
         QPushButton* exit = nullptr;
         for (auto* b : tool->findChildren<QPushButton*>())
-            if (b->text() == QLatin1String("E&xit to Menu"))
+            if (b->text() == QLatin1String("E&xit to Menu") || b->text() == QLatin1String("E&xit to Main Menu"))
                 exit = b;
         QVERIFY(exit);
         test::pressAlt(tool, Qt::Key_X);

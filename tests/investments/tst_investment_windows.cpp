@@ -116,7 +116,7 @@ private slots:
         m.addRecord(TransactionType::Bought, "1/15/1999", "10", "100");
         QCOMPARE(m.db().RecordCount, 1);
         QCOMPARE(m.records()->text(1, 1), QStringLiteral("Bought  "));
-        QCOMPARE(m.records()->text(1, 2), QStringLiteral("01/15/1999"));
+        QCOMPARE(m.records()->text(1, 2), QStringLiteral("1/15/1999"));
         QCOMPARE(m.records()->text(1, 8), QStringLiteral("1,000.00"));
 
         // A price typed before the type changed does not count: a cash
@@ -130,7 +130,11 @@ private slots:
         QCOMPARE(m.dialogs().messages.back(), 20);
         QCOMPARE(m.db().RecordCount, 1);
 
-        // A missing type, a missing date, a date that is none.
+        // A missing type (Delete in the type list clears the row), a
+        // missing date, a date that is none.
+        m.in<QComboBox>("ETransType")->setFocus();
+        QTest::keyClick(m.in<QComboBox>("ETransType"), Qt::Key_Delete);
+        QCOMPARE(m.in<QComboBox>("ETransType")->currentIndex(), -1);
         m.pressEntry("AddaRec");
         QCOMPARE(m.dialogs().messages.back(), 51);
         m.chooseType(TransactionType::CashDividend);
