@@ -178,6 +178,7 @@ FundRecordEntry::FundRecordEntry(const ToolContext& context, std::function<void(
         if (!checkingDate_ && date_->isEnabled())
             checkDate();
     };
+    types_->setNext(date_);
     price_ = new GreenLineEdit(*host_, valueSpec(1, true), this);
     price_->setObjectName(QStringLiteral("InPrice"));
     shares_ = new GreenLineEdit(*host_, valueSpec(2, false), this);

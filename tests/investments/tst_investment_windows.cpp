@@ -107,12 +107,19 @@ private slots:
         QCOMPARE(m.in<QComboBox>("Funds")->currentText(), QStringLiteral("Growth Fund"));
         QCOMPARE(m.in<QLabel>("NumFunds")->text(), QStringLiteral("1"));
 
-        // An empty commission is 0; the price box takes four decimals.
+        // An empty commission is 0; the price box takes four decimals;
+        // Enter goes from the type to the date and on through the boxes.
         m.chooseType(TransactionType::Bought);
+        QTest::keyClick(m.in<QComboBox>("ETransType"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), m.in<QLineEdit>("InDate"));
+        QTest::keyClicks(m.in<QLineEdit>("InDate"), QStringLiteral("1/15/1999x"));
+        QTest::keyClick(m.in<QLineEdit>("InDate"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), m.in<QLineEdit>("InPrice"));
+        QCOMPARE(m.dialogs().beeps, 1); // the letter
         QVERIFY(m.in<QLineEdit>("InComm")->isVisible() && !m.in<QLineEdit>("InCashDiv")->isVisible());
         m.typeInto("InPrice", QStringLiteral("12.34567"));
         QCOMPARE(m.in<QLineEdit>("InPrice")->text(), QStringLiteral("12.3456"));
-        QCOMPARE(m.dialogs().beeps, 1);
+        QCOMPARE(m.dialogs().beeps, 2);
         m.addRecord(TransactionType::Bought, "1/15/1999", "10", "100");
         QCOMPARE(m.db().RecordCount, 1);
         QCOMPARE(m.records()->text(1, 1), QStringLiteral("Bought  "));
