@@ -8,7 +8,10 @@
 #include "app/HelpViewer.h"
 #include "app/QtText.h"
 #include "app/safe_read.h"
+#include "investments/FundChoose.h"
+#include "investments/FundCurrValue.h"
 #include "investments/FundRecordEntry.h"
+#include "investments/FundTable.h"
 #include "investments/fund_database.h"
 #include "investments/fund_file.h"
 
@@ -176,12 +179,17 @@ void FundMenu::saveFile()
     showDatabaseInfo();
 }
 
-void FundMenu::editRecords()
+std::function<void()> FundMenu::backToMenu()
 {
-    auto* entry = new FundRecordEntry(ToolContext{state_, dialogs_, shell_}, [this] {
+    return [this] {
         shell_.showWindow(this);
         showDatabaseInfo();
-    });
+    };
+}
+
+void FundMenu::editRecords()
+{
+    auto* entry = new FundRecordEntry(ToolContext{state_, dialogs_, shell_}, backToMenu());
     shell_.hideWindow(this);
     shell_.showWindow(entry);
 }
@@ -199,7 +207,9 @@ void FundMenu::computeCurrentValue()
         state_.ToolMode = 0;
         return;
     }
-    dialogs_.notice(tr("Current prices and values are not available in this version yet."));
+    auto* prices = new FundCurrValue(ToolContext{state_, dialogs_, shell_}, backToMenu());
+    shell_.hideWindow(this);
+    shell_.showWindow(prices);
 }
 
 void FundMenu::displayData()
@@ -208,7 +218,16 @@ void FundMenu::displayData()
         dialogs_.message(15); // "No Records."
         return;
     }
-    dialogs_.notice(tr("The records tables are not available in this version yet."));
+    state_.ToolMode = 2;
+    FundChoose chooser(state_.Funds, shell_.frameWidget());
+    dialogs_.runModal(chooser, DialogPlace::FundChooser);
+    if (state_.Funds.ActiveFund == 0) {
+        state_.ToolMode = 0;
+        return;
+    }
+    auto* table = new FundTable(ToolContext{state_, dialogs_, shell_}, backToMenu(), FundTable::Mode::Records);
+    shell_.hideWindow(this);
+    shell_.showWindow(table);
 }
 
 void FundMenu::sortRecords()

@@ -1,6 +1,8 @@
 #pragma once
 #include "app/ToolWindow.h"
 
+#include <functional>
+
 class QLabel;
 
 namespace fiscalia {
@@ -28,6 +30,8 @@ protected:
     void releaseResults() override;
 
 private:
+    // Shows this window again with its info box brought up to date.
+    std::function<void()> backToMenu();
     // Record 1 has no type: nothing to work with ("No Records.").
     bool databaseEmpty() const;
     QLabel* info_ = nullptr;

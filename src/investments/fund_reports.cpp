@@ -2,6 +2,7 @@
 
 #include "app/calc_error.h"
 #include "investments/fund_database.h"
+#include "investments/fund_values.h"
 
 #include <cstdint>
 #include <vector>
@@ -22,35 +23,6 @@ void countLines(Printout& p, int lines)
     p.setCounter(p.counter() + lines);
     if (p.counter() >= p.pageLines())
         p.breakPage();
-}
-
-// floor(a × 10000 ÷ b) for b > 0, worked out exactly.
-std::int64_t cutHundredthsOfPercent(std::int64_t a, std::int64_t b)
-{
-    __extension__ typedef __int128 Wide;
-    const Wide scaled = static_cast<Wide>(a) * 10000;
-    Wide quotient = scaled / b;
-    if (scaled % b != 0 && scaled < 0)
-        quotient -= 1;
-    return static_cast<std::int64_t>(quotient);
-}
-
-// A fund's share of the total current value in per cent, cut (not rounded)
-// to two decimals; 0 when its current total is 0 or less, or when there is
-// no total to share.
-Currency fundShareOfTotal(const FundState& db, int fund)
-{
-    const Currency fundTotal = db.FundValueTable[at(fund)][3];
-    const Currency allTotal = db.FundValueTable[at(AllRecordsSlot)][3];
-    if (fundTotal <= Currency() || allTotal.isZero())
-        return Currency();
-    std::int64_t a = fundTotal.raw();
-    std::int64_t b = allTotal.raw();
-    if (b < 0) {
-        a = -a;
-        b = -b;
-    }
-    return Currency::fromRaw(cutHundredthsOfPercent(a, b) * 100);
 }
 
 void checkFundCount(const FundState& db)
@@ -83,7 +55,7 @@ Report currentValueReport(const FundReportSettings& s, const FundState& db)
     p.setCounter(10);
     for (int f = 1; f <= db.FundCount; ++f) {
         const auto& row = db.FundValueTable[at(f)];
-        p.fields({{2, db.FundList[at(f)].name + " (" + fundShareOfTotal(db, f).toPlainString() + "%)"}});
+        p.fields({{2, db.FundList[at(f)].name + " (" + shareOfTotalValue(db, f).toPlainString() + "%)"}});
         p.line();
         p.fields({{10, number(row[0], "##,,###.0000", 12)},
                   {23, number(row[1], "####,,###.00", 12)},
