@@ -11,6 +11,8 @@
 #include "growth/Plan401KCalc.h"
 #include "growth/SavingsCalc.h"
 #include "investments/FundRecordEntry.h"
+#include "investments/FundTable.h"
+#include "investments/fund_values.h"
 #include "investments/fund_database.h"
 #include "investments/fund_file.h"
 #include "mortgage/amortization.h"
@@ -299,6 +301,56 @@ void fundRecordsGrid(benchmark::State& state)
     state.counters["rows"] = grid->rows();
 }
 BENCHMARK(fundRecordsGrid)->Unit(benchmark::kMillisecond);
+
+// The current value table of 30 funds over 1000 records: the sums, the
+// values, every fund's annual return and the grid, filled and drawn.
+void currentValueTable(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    SilentDialogs dialogs;
+    MDIContainer frame(quietStart(dir, dialogs));
+    frame.show();
+    frame.menu()->button(QStringLiteral("Manager"))->click();
+    FundState& db = frame.state().Funds;
+    db = fullDatabase(30);
+    sortRecordsByDate(db);
+    for (int f = 1; f <= db.FundCount; ++f)
+        db.FundValueTable[static_cast<std::size_t>(f)][2] = Currency::fromInt(12);
+    ToolContext context{frame.state(), frame.dialogs(), frame};
+    for (auto _ : state) {
+        sumFundRecords(db);
+        computeCurrentValues(db);
+        db.ValuesReady = 1;
+        FundTable table(context, {}, FundTable::Mode::CurrentValues);
+        table.show();
+        table.findChild<Grid*>()->viewport()->repaint();
+        state.PauseTiming();
+        frame.setFrameCaption(QStringLiteral(" Investment Management Menu"));
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(currentValueTable)->Unit(benchmark::kMillisecond);
+
+// One fund's records table of 1000 records, built and drawn.
+void oneFundRecordsTable(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    SilentDialogs dialogs;
+    MDIContainer frame(quietStart(dir, dialogs));
+    frame.show();
+    frame.menu()->button(QStringLiteral("Manager"))->click();
+    FundState& db = frame.state().Funds;
+    db = fullDatabase(1);
+    sortRecordsByDate(db);
+    db.ActiveFund = 1;
+    ToolContext context{frame.state(), frame.dialogs(), frame};
+    for (auto _ : state) {
+        FundTable table(context, {}, FundTable::Mode::Records);
+        table.show();
+        table.findChild<Grid*>()->viewport()->repaint();
+    }
+}
+BENCHMARK(oneFundRecordsTable)->Unit(benchmark::kMillisecond);
 
 // Start-up: the frame with its Menu, settings read, shown and laid out.
 void startUp(benchmark::State& state)

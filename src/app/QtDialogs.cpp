@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace fiscalia {
 
@@ -153,6 +154,14 @@ QString QtDialogs::chooseFile(const FileRequest& request, const QString& default
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The places a user looks: home, documents, and the program's own folder
+    // with the sample files the Quick Help names.
+    QList<QUrl> places{QUrl::fromLocalFile(QDir::homePath())};
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        places << QUrl::fromLocalFile(documents);
+    places << QUrl::fromLocalFile(QCoreApplication::applicationDirPath());
+    dialog.setSidebarUrls(places);
     if (!selection.isEmpty())
         dialog.selectFile(selection);
     const int answer = dialog.exec();

@@ -17,6 +17,7 @@
 #include <QDate>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace fiscalia {
@@ -69,6 +70,20 @@ FundTable::FundTable(const ToolContext& context, std::function<void()> backToMen
     grid_->setFocus();
 }
 
+void FundTable::fillGrid(const TableTexts& table)
+{
+    std::vector<QString> cells;
+    cells.reserve(table.cells.size());
+    for (const auto& text : table.cells)
+        cells.push_back(qs(text));
+    grid_->cells().setDataRows(table.rows, cells);
+    // Every column in view: the frame grows rather than hide one.
+    int width = grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth();
+    for (int c = 0; c < table.cols; ++c)
+        width += grid_->columnWidth(c);
+    grid_->setMinimumWidth(width);
+}
+
 void FundTable::showCurrentValues()
 {
     const FundState& db = state_.Funds;
@@ -85,14 +100,10 @@ void FundTable::showCurrentValues()
     grid_->setCols(table.cols);
     for (int c = 0; c < table.cols; ++c) {
         grid_->setText(0, c, qs(table.headings[static_cast<std::size_t>(c)]));
-        grid_->setColWidthTwips(c, c == 0 ? 2400 : 1300);
+        grid_->setColWidthTwips(c, c == 0 ? 2000 : 1150);
         grid_->setColAlignment(c, c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
     }
-    std::vector<QString> cells;
-    cells.reserve(table.cells.size());
-    for (const auto& text : table.cells)
-        cells.push_back(qs(text));
-    grid_->cells().setDataRows(table.rows, cells);
+    fillGrid(table);
     grid_->setAccessibleName(QStringLiteral("Current value of all funds"));
     grid_->enableExport({dialogs_, state_.LastExportFile, QStringLiteral("Current Value of all Funds.csv")});
     lastTableRow_ = grid_->cells().lastFilledRow();
@@ -112,14 +123,10 @@ void FundTable::showRecords()
     grid_->setCols(table.cols);
     for (int c = 0; c < table.cols; ++c) {
         grid_->setText(0, c, qs(table.headings[static_cast<std::size_t>(c)]));
-        grid_->setColWidthTwips(c, c == 0 ? 2000 : 1300);
+        grid_->setColWidthTwips(c, c == 0 ? 2000 : 1250);
         grid_->setColAlignment(c, c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
     }
-    std::vector<QString> cells;
-    cells.reserve(table.cells.size());
-    for (const auto& text : table.cells)
-        cells.push_back(qs(text));
-    grid_->cells().setDataRows(table.rows, cells);
+    fillGrid(table);
     grid_->setAccessibleName(QStringLiteral("Records of ") + qs(records.caption));
     grid_->enableExport({dialogs_, state_.LastExportFile, qs(records.caption) + QStringLiteral(".csv")});
     lastTableRow_ = grid_->cells().lastFilledRow();

@@ -13,6 +13,7 @@ class QPushButton;
 namespace fiscalia {
 
 class Grid;
+struct TableTexts;
 
 // The table window of the Investment Manager: the current value of all
 // funds, or the records of one fund or of all funds. It prints what it
@@ -31,6 +32,7 @@ public:
     const std::string& trailer() const { return trailer_; }
 
 private:
+    void fillGrid(const TableTexts& table);
     void showCurrentValues();
     void showRecords();
     void valueFund();
