@@ -201,6 +201,13 @@ private slots:
         t.press("CompCurr");
         QTest::keyClick(t.prices(), Qt::Key_F1);
         QCOMPARE(t.program.frame->helpViewer()->currentContext(), int(HelpTopic::CurrentPrices));
+        t.click("CancelBut");
+        t.answerChooser(0);
+        t.press("Display");
+        t.table()->setFocus();
+        QTest::keyClick(t.table(), Qt::Key_F1);
+        QCOMPARE(t.program.frame->helpViewer()->currentContext(), int(HelpTopic::FundTable));
+        t.click("TExit");
         // The topic's example is the Growth Fund at 12.00.
         FundState db = twoFunds();
         db.FundValueTable[1][2] = Currency::fromInt(12);
