@@ -1,5 +1,6 @@
 #include "app/AMsgbox.h"
 
+#include "app/HelpViewer.h"
 #include "app/messages.h"
 
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@ namespace fiscalia {
 AMsgbox::AMsgbox(const QString& text, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AMsgbox"));
+    setHelpContext(this, HelpTopic::Messages);
     setWindowTitle(QStringLiteral("Help"));
     textMsg_ = new QPlainTextEdit(text, this);
     textMsg_->setObjectName(QStringLiteral("TextMsg"));
@@ -50,6 +52,7 @@ QString AMsgbox::text() const
 AllYesNo::AllYesNo(const QString& question, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AllYesNo"));
+    setHelpContext(this, HelpTopic::Messages);
     setWindowTitle(QStringLiteral("Help"));
     auto* label = new QLabel(question, this);
     label->setObjectName(QStringLiteral("Label1"));

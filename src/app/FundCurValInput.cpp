@@ -1,6 +1,7 @@
 #include "app/FundCurValInput.h"
 
 #include "app/Dialogs.h"
+#include "app/HelpViewer.h"
 #include "app/input_filters.h"
 #include "app/QtText.h"
 #include "app/TextBox.h"
@@ -49,6 +50,7 @@ FundCurValInput::FundCurValInput(ValueRequest request, const QString& initial, D
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FundCurValInput"));
+    setHelpContext(this, request == ValueRequest::Price ? HelpTopic::FundTable : HelpTopic::NetWorth);
     setWindowTitle(QStringLiteral("Input "));
     const bool price = request == ValueRequest::Price;
     auto* label = new QLabel(price ? QStringLiteral("Current Price per Share")

@@ -1,6 +1,10 @@
 #pragma once
 #include <QWidget>
 
+#include <vector>
+
+class QLineEdit;
+class QListWidget;
 class QTextBrowser;
 
 namespace fiscalia {
@@ -32,6 +36,7 @@ inline constexpr int Files = 26;
 inline constexpr int AdditionalPayments = 27;
 inline constexpr int DaysAndDates = 28;
 inline constexpr int InputBoxes = 29;
+inline constexpr int Messages = 30;
 } // namespace HelpTopic
 
 // The name of the widget property that carries a window's help topic; F1
@@ -51,10 +56,42 @@ public:
     int currentContext() const { return context_; }
     QTextBrowser* browser() const { return browser_; }
 
+    // One topic of the open file: its number, its heading and where its
+    // text begins in the document.
+    struct Topic {
+        int context = 0;
+        QString title;
+        int start = 0;
+    };
+    const std::vector<Topic>& topics() const { return topics_; }
+
+    // A topic that holds the words searched for, with how often they occur
+    // and where they first do.
+    struct Hit {
+        int context = 0;
+        QString title;
+        int count = 0;
+        int firstMatch = 0;
+    };
+    // Every topic holding `words` (case and accents of the letters as
+    // typed do not matter), in the order of the file; the hits are listed
+    // and the first is shown.
+    std::vector<Hit> search(const QString& words);
+    QListWidget* results() const { return results_; }
+    QLineEdit* searchBox() const { return search_; }
+
 private:
+    void indexTopics();
+    void showHit(int row);
+
     QTextBrowser* browser_;
+    QLineEdit* search_;
+    QListWidget* results_;
     QString file_;
     int context_ = 0;
+    std::vector<Topic> topics_;
+    std::vector<Hit> hits_;
+    QString searched_;
 };
 
 } // namespace fiscalia

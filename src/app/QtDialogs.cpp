@@ -6,6 +6,7 @@
 #include "app/QtText.h"
 
 #include "app/file_requests.h"
+#include "app/HelpViewer.h"
 #include "app/PrinterHeaderInput.h"
 
 #include <QApplication>
@@ -108,6 +109,7 @@ public:
                std::function<void()> badName)
         : QFileDialog(parent, caption, folder, filter), badName_(std::move(badName))
     {
+        setHelpContext(this, HelpTopic::Files);
     }
 
     void accept() override
@@ -177,6 +179,7 @@ QString QtDialogs::chooseFile(const FileRequest& request, const QString& default
 PrintOutcome QtDialogs::print(QPrinter& printer, const PagePainter& paint)
 {
     QPrintDialog dialog(&printer, frame_);
+    setHelpContext(&dialog, HelpTopic::Printing);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     bool printedFromPreview = false;
     bool drawn = true;
