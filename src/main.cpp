@@ -1,5 +1,6 @@
 #include "app/GuardedApplication.h"
 #include "app/MDIContainer.h"
+#include "app/ProgramFolders.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -34,10 +35,18 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Fiscalia"));
     QApplication::setOrganizationName(QStringLiteral("Fiscalia"));
 
+    // Installed, the help files and samples are in the share folder and the
+    // settings in the user's configuration folder; in a build folder all lie
+    // beside the program.
+    const QString programDir = QApplication::applicationDirPath();
+    const fiscalia::ProgramFolders folders = fiscalia::locateProgramFolders(programDir);
     fiscalia::StartOptions options;
-    options.programDir = QApplication::applicationDirPath();
+    options.programDir = programDir;
+    options.dataDir = folders.dataDir;
     options.configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    options.settingsBesideProgram = !folders.installed;
     fiscalia::MDIContainer frame(options);
+    QApplication::setWindowIcon(frame.windowIcon());
     frame.show();
     frame.activateWindow();
     return QApplication::exec();
