@@ -16,6 +16,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -27,6 +28,15 @@
 namespace fiscalia {
 
 namespace {
+
+// The program's icon, drawn at each size the desktop asks for.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/fiscalia/icons/fiscalia-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
 
 // A window inside the frame. It has no border of its own (the frame's
 // caption names it) and closes only when the program closes it.
@@ -70,13 +80,15 @@ MDIContainer::MDIContainer(StartOptions options)
     : state_(std::make_unique<AppState>()), options_(std::move(options))
 {
     setObjectName(QStringLiteral("MDIContainer"));
+    setWindowIcon(programIcon());
     if (options_.dialogs) {
         dialogs_ = options_.dialogs;
     } else {
-        ownDialogs_ = std::make_unique<QtDialogs>(*state_, this);
+        ownDialogs_ = std::make_unique<QtDialogs>(*state_, this, dataDir());
         dialogs_ = ownDialogs_.get();
     }
-    store_ = std::make_unique<SettingsStore>(options_.programDir, options_.configDir);
+    store_ = std::make_unique<SettingsStore>(options_.settingsBesideProgram ? options_.programDir : QString(),
+                                             options_.configDir);
     state_->Symbols = localeNumberSymbols();
 
     area_ = new QMdiArea(this);
@@ -92,12 +104,12 @@ MDIContainer::MDIContainer(StartOptions options)
             placeWindow(sub);
     });
 
-    // Loading the Menu window: caption, the program's folder, the settings,
-    // today's date; then the Menu is shown.
+    // Loading the Menu window: caption, the folder of the help files, the
+    // settings, today's date; then the Menu is shown.
     menu_ = new MenuMain(*state_);
     setFrameCaption(QStringLiteral(" Fiscalia Menu"));
     if (options_.changeDirectory)
-        QDir::setCurrent(options_.programDir); // a failure leaves the current folder
+        QDir::setCurrent(dataDir()); // a failure leaves the current folder
     loadSettings();
     menu_->showUserName();
     state_->TodayText = ss(toShortDate(QDate::currentDate()));
@@ -300,22 +312,27 @@ void MDIContainer::resizeEvent(QResizeEvent* event)
         placeWindow(active);
 }
 
-QString MDIContainer::programFile(const QString& name) const
+QString MDIContainer::dataDir() const
+{
+    return options_.dataDir.isEmpty() ? options_.programDir : options_.dataDir;
+}
+
+QString MDIContainer::dataFile(const QString& name) const
 {
     // Relative names are taken from the current folder, which start-up made
-    // the program's folder; the program's folder itself is the fallback.
+    // the data folder; the data folder itself is the fallback.
     const QString current = QDir::current().filePath(name);
     if (QFileInfo::exists(current))
         return current;
-    return QDir(options_.programDir).filePath(name);
+    return QDir(dataDir()).filePath(name);
 }
 
 void MDIContainer::openHelp(const QString& fileName, int context)
 {
-    const QString path = programFile(fileName);
+    const QString path = dataFile(fileName);
     if (!QFileInfo::exists(path)) {
-        dialogs_->notice(tr("The help file %1 was not found in the program's folder (%2).")
-                             .arg(fileName, QDir::toNativeSeparators(options_.programDir)));
+        dialogs_->notice(tr("The help file %1 was not found in the program's data folder (%2).")
+                             .arg(fileName, QDir::toNativeSeparators(dataDir())));
         return;
     }
     // Over a modal window the help opens as that window's own child, so it

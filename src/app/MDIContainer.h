@@ -19,10 +19,14 @@ class ToolWindow;
 
 // Where the program keeps its files, and how it shows modal windows.
 struct StartOptions {
-    QString programDir;          // the program's folder: help files, Personal.fsc
+    QString programDir;          // the program's folder
+    QString dataDir;             // the help files and sample files; empty: the program's folder
     QString configDir;           // the user's configuration folder
+    // Personal.fsc is kept in the program's folder first (a build folder);
+    // false: in the configuration folder only (an installed program).
+    bool settingsBesideProgram = true;
     Dialogs* dialogs = nullptr;  // null: the program's real modal windows
-    bool changeDirectory = true; // make the program's folder the current one
+    bool changeDirectory = true; // make the data folder the current one
 };
 
 // The frame window: it owns the program-wide state, holds the Menu and the
@@ -41,6 +45,10 @@ public:
     // The tool window in use, if any.
     ToolWindow* activeTool() const;
     HelpViewer* helpViewer() const { return helpViewer_; }
+    // The folder of the help files and sample files, and where a file of
+    // that folder is looked for.
+    QString dataDir() const;
+    QString dataFile(const QString& name) const;
 
     // The Menu's actions.
     void openTool(Tool tool);
@@ -66,7 +74,6 @@ private:
     QMdiSubWindow* subWindowOf(QWidget* window) const;
     void placeWindow(QMdiSubWindow* sub);
     void makeRoomFor(QMdiSubWindow* sub);
-    QString programFile(const QString& name) const;
 
     std::unique_ptr<AppState> state_;
     std::unique_ptr<Dialogs> ownDialogs_;

@@ -39,7 +39,10 @@ QString messageWindowText(int number)
     return qs(messageText(number, ss(toShortDate(QDate::currentDate()))));
 }
 
-QtDialogs::QtDialogs(AppState& state, QWidget* frame) : state_(state), frame_(frame) {}
+QtDialogs::QtDialogs(AppState& state, QWidget* frame, QString dataDir)
+    : state_(state), frame_(frame), dataDir_(std::move(dataDir))
+{
+}
 
 void QtDialogs::message(int number)
 {
@@ -156,13 +159,13 @@ QString QtDialogs::chooseFile(const FileRequest& request, const QString& default
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // The places a user looks: home, documents, and the program's own folder
-    // with the sample files the Quick Help names.
+    // The places a user looks: home, documents, and the folder of the sample
+    // files the Quick Help names (beside the help files).
     QList<QUrl> places{QUrl::fromLocalFile(QDir::homePath())};
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QFileInfo(documents).isDir())
         places << QUrl::fromLocalFile(documents);
-    places << QUrl::fromLocalFile(QCoreApplication::applicationDirPath());
+    places << QUrl::fromLocalFile(dataDir_.isEmpty() ? QCoreApplication::applicationDirPath() : dataDir_);
     dialog.setSidebarUrls(places);
     if (!selection.isEmpty())
         dialog.selectFile(selection);

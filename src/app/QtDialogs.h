@@ -12,7 +12,9 @@ struct AppState;
 // The program's own modal windows, placed at their offsets from the frame.
 class QtDialogs : public Dialogs {
 public:
-    QtDialogs(AppState& state, QWidget* frame);
+    // dataDir: the folder of the help files and sample files, which the file
+    // dialog offers among its places.
+    QtDialogs(AppState& state, QWidget* frame, QString dataDir = {});
 
     void message(int number) override;
     void messageWithCause(int number, const QString& cause) override;
@@ -28,6 +30,7 @@ public:
 private:
     AppState& state_;
     QWidget* frame_;
+    QString dataDir_;
     QString lastFolder_; // where the file dialog opened or saved last in this run
 };
 

@@ -24,7 +24,7 @@ SettingsStore::SettingsStore(QString programDir, QString configDir)
 
 QString SettingsStore::programFile() const
 {
-    return QDir(programDir_).filePath(QString::fromLatin1(SettingsFileName));
+    return programDir_.isEmpty() ? QString() : QDir(programDir_).filePath(QString::fromLatin1(SettingsFileName));
 }
 
 QString SettingsStore::configFile() const
@@ -37,7 +37,8 @@ bool SettingsStore::load(PersonalSettings& settings) const
     QString path = configFile();
     if (path.isEmpty() || !QFileInfo::exists(path))
         path = programFile();
-    const Result<std::string> text = readFileSafely(ss(path), SettingsFileLimit);
+    const Result<std::string> text = path.isEmpty() ? Result<std::string>(Failure{"no folder was given"})
+                                                    : readFileSafely(ss(path), SettingsFileLimit);
     if (!text) {
         readPersonalSettings({}, settings); // the "$" default still applies
         return false;
@@ -49,22 +50,27 @@ Result<void> SettingsStore::save(const PersonalSettings& settings) const
 {
     const std::string line = writePersonalSettings(settings);
     const QByteArray contents(line.data(), static_cast<qsizetype>(line.size()));
-    const Result<void> inProgramFolder = saveAtomically(programFile(), contents);
-    if (inProgramFolder) {
-        // The program's folder holds the settings again: an older copy in
-        // the configuration folder must not hide them on the next start.
-        if (!configFile().isEmpty())
-            QFile::remove(configFile());
-        return {};
+    std::string why; // what failed before the configuration folder was tried
+    if (!programDir_.isEmpty()) {
+        const Result<void> inProgramFolder = saveAtomically(programFile(), contents);
+        if (inProgramFolder) {
+            // The program's folder holds the settings again: an older copy in
+            // the configuration folder must not hide them on the next start.
+            if (!configFile().isEmpty())
+                QFile::remove(configFile());
+            return {};
+        }
+        why = ss(QDir::toNativeSeparators(programFile())) + ": " + inProgramFolder.reason();
     }
-    std::string why = ss(QDir::toNativeSeparators(programFile())) + ": " + inProgramFolder.reason();
     if (configDir_.isEmpty())
-        return Failure{why};
+        return Failure{why.empty() ? std::string("no folder was given for ") + SettingsFileName : why};
+    if (!why.empty())
+        why += "; ";
     if (!QDir().mkpath(configDir_))
-        return Failure{why + "; " + ss(QDir::toNativeSeparators(configDir_)) + ": the folder could not be made"};
+        return Failure{why + ss(QDir::toNativeSeparators(configDir_)) + ": the folder could not be made"};
     const Result<void> inConfigFolder = saveAtomically(configFile(), contents);
     if (!inConfigFolder)
-        return Failure{why + "; " + ss(QDir::toNativeSeparators(configFile())) + ": " + inConfigFolder.reason()};
+        return Failure{why + ss(QDir::toNativeSeparators(configFile())) + ": " + inConfigFolder.reason()};
     return {};
 }
 

@@ -8,7 +8,9 @@ namespace fiscalia {
 
 // Where Personal.fsc is read from and written to: the program's folder, or,
 // when that folder cannot be written, the user's configuration folder, which
-// is then read first on the next start.
+// is then read first on the next start. Without a program folder (an
+// installed program, whose folders are read-only) the configuration folder
+// alone holds the file.
 class SettingsStore {
 public:
     SettingsStore(QString programDir, QString configDir);
@@ -21,6 +23,7 @@ public:
     // and why each failed.
     Result<void> save(const PersonalSettings& settings) const;
 
+    // The file in each folder; empty for a folder not given.
     QString programFile() const;
     QString configFile() const;
 
