@@ -38,7 +38,10 @@ void checkCounts(const FundState& db)
 bool isFund(const FundRecord& record, int fund) { return record.fund == Currency::fromInt(fund); }
 
 // The sign blank of a positive count, as numbers are shown in texts.
-std::string signedCount(int value) { return value < 0 ? std::to_string(value) : " " + std::to_string(value); }
+std::string signedCount(int value)
+{
+    return value < 0 ? std::to_string(value) : std::string(" ").append(std::to_string(value));
+}
 
 void renumberRecords(FundState& db)
 {

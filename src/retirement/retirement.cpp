@@ -239,7 +239,7 @@ void keepRetirementResults(AppState& st, const RetirementInput& in, RetirementRe
     const bool fixed = in.option == Withdrawal::FixedAmount;
     st.GraphKind = fixed ? 3 : 2;
     st.GraphTitle = fixed ? "Retirement value at start of each Year" : "Retirement value at end of each Year";
-    st.Retirement.YearsText = " " + std::to_string(result.years);
+    st.Retirement.YearsText = std::string(" ").append(std::to_string(result.years));
     st.Retirement.Results = RetirementRun{in, std::move(result)};
 }
 
