@@ -16,6 +16,9 @@ public:
     explicit FundMenu(const ToolContext& context);
 
     void openFile();
+    // Adds the transactions of a comma-separated file, after showing what
+    // each line would add.
+    void importCsv();
     void saveFile();
     void editRecords();
     void computeCurrentValue();
