@@ -2,6 +2,7 @@
 // Management Menu: the file dialog, the preview window and what it stores.
 #include "app/app_state.h"
 #include "app/Grid.h"
+#include "app/HelpViewer.h"
 #include "app/MDIContainer.h"
 #include "app/QtText.h"
 #include "app/ToolWindow.h"
@@ -37,7 +38,7 @@ struct Importer : test::OpenedTool {
     bool acceptEnabled = false;
     bool menuHidden = false;
 
-    Importer() : test::OpenedTool("Manager") {}
+    explicit Importer(bool withHelp = false) : test::OpenedTool("Manager", withHelp) {}
     FundState& db() { return state().Funds; }
     QString write(const char* name, const QByteArray& bytes)
     {
@@ -190,6 +191,28 @@ private slots:
                  QStringList{QStringLiteral("not added: the type \"Transfer\" is not one the program knows")});
         QVERIFY(!m.acceptEnabled);
         QCOMPARE(m.db().FundCount, 0);
+    }
+
+    void theHelpExampleImportsAsItSays()
+    {
+        Importer m(true);
+        const QString help = m.helpAt(HelpTopic::InvestmentManager);
+        QVERIFY(help.contains(QStringLiteral("Importing transactions from a CSV file")));
+        QVERIFY(help.contains(QStringLiteral("Import CSV…")));
+        const QString heading = QStringLiteral("Date,Fund,Type,Shares,Price,Amount,Commission");
+        const QStringList example = help.mid(help.indexOf(heading)).split(QLatin1Char('\n')).mid(0, 3);
+        QCOMPARE(example.size(), 3);
+        m.answerPreview("ImportAccept");
+        m.importFile(m.write("example.csv", example.join(QLatin1Char('\n')).toUtf8()));
+        QCOMPARE(m.db().RecordCount, 2);
+        const NumberSymbols symbols;
+        for (int r = 1; r <= 2; ++r) {
+            const QString book = qs(formatNumber(m.db().RecordTable[static_cast<std::size_t>(r)].bookValue,
+                                                 "#,##0.00", symbols));
+            QVERIFY2(help.contains(QStringLiteral("book value of ") + book)
+                         || help.contains(QStringLiteral("one of ") + book),
+                     qPrintable(book));
+        }
     }
 };
 
