@@ -156,47 +156,65 @@ void FundMenu::openFile()
     showDatabaseInfo();
 }
 
+namespace {
+
+// The wait cursor while a file is read, put back however the reading ends.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+std::optional<Date> readShortDate(const std::string& written)
+{
+    const auto date = parseUserDate(qs(written));
+    return date ? std::optional<Date>(fromQDate(*date)) : std::nullopt;
+}
+
+} // namespace
+
 void FundMenu::importCsv()
 {
-    FundState& db = state_.Funds;
     shell_.hideWindow(this);
     const QString path = dialogs_.chooseFile(importRequest(), qs(state_.LastImportFile));
     if (!path.isEmpty()) {
         state_.LastImportFile = ss(path);
-        // A broker's export may be larger than the program's own files.
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        std::optional<Result<ImportPreview>> preview;
         try {
-            const Result<std::string> text = readFileSafely(ss(path), ImportFileLimit);
-            ImportOptions options;
-            options.decimal = state_.Symbols.decimal;
-            options.currencySymbol = state_.CurrencySymbol;
-            options.readDate = [](const std::string& written) -> std::optional<Date> {
-                const auto date = parseUserDate(qs(written));
-                return date ? std::optional<Date>(fromQDate(*date)) : std::nullopt;
-            };
-            preview = text ? previewImport(db, *text, options) : Result<ImportPreview>(Failure{text.reason()});
+            importFile(path);
         } catch (const std::exception& error) {
-            preview = Result<ImportPreview>(Failure{error.what()});
-        }
-        QApplication::restoreOverrideCursor();
-        if (!*preview) {
-            // "File not found or wrong format. ...", with what was wrong.
-            dialogs_.messageWithCause(13, qs(preview->reason()));
-        } else {
-            FundImport dialog(**preview, qs(fileNamePart(ss(path))), state_.Symbols, shell_.frameWidget());
-            if (dialogs_.runModal(dialog, DialogPlace::ImportPreview) == QDialog::Accepted) {
-                try {
-                    if (!applyImport(db, **preview))
-                        dialogs_.notice(tr("The database changed while the file was read; nothing was imported."));
-                } catch (const std::exception& error) {
-                    dialogs_.messageWithCause(13, qs(error.what()));
-                }
-            }
+            // The import stores all or nothing, so the database is as it was.
+            dialogs_.messageWithCause(13, qs(error.what()));
         }
     }
     shell_.showWindow(this);
     showDatabaseInfo();
+}
+
+void FundMenu::importFile(const QString& path)
+{
+    FundState& db = state_.Funds;
+    ImportOptions options;
+    options.decimal = state_.Symbols.decimal;
+    options.currencySymbol = state_.CurrencySymbol;
+    options.readDate = readShortDate;
+    Result<ImportPreview> preview = [&] {
+        const WaitCursor wait;
+        // A broker's export may be larger than the program's own files.
+        const Result<std::string> text = readFileSafely(ss(path), ImportFileLimit);
+        return text ? previewImport(db, *text, options) : Result<ImportPreview>(Failure{text.reason()});
+    }();
+    if (!preview) {
+        // "File not found or wrong format. ...", with what was wrong.
+        dialogs_.messageWithCause(13, qs(preview.reason()));
+        return;
+    }
+    FundImport dialog(*preview, qs(fileNamePart(ss(path))), state_.Symbols, shell_.frameWidget());
+    if (dialogs_.runModal(dialog, DialogPlace::ImportPreview) != QDialog::Accepted)
+        return;
+    if (!applyImport(db, *preview))
+        dialogs_.notice(tr("The database changed while the file was read; nothing was imported."));
 }
 
 void FundMenu::saveFile()

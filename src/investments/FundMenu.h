@@ -33,6 +33,9 @@ protected:
     void releaseResults() override;
 
 private:
+    // Reads a file chosen for import, shows what it would add and adds it
+    // when the user accepts.
+    void importFile(const QString& path);
     // Shows this window again with its info box brought up to date.
     std::function<void()> backToMenu();
     // Record 1 has no type: nothing to work with ("No Records.").
