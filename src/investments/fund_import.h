@@ -39,14 +39,16 @@ namespace fiscalia {
 // Dividend", "Dividend Shares", "Fee Cash", "Unit Fee"; their codes B, S, C,
 // D, F, U; and the broker words "Buy", "Sell", "Dividend" (a cash dividend),
 // "Reinvested Dividend" and "DRIP" (dividend shares), "Fee" (fee cash).
+// Runs of blanks count as one; "CashDividend", "DividendShares" and
+// "UnitFee" are taken too.
 //
 // Dates: yyyy-mm-dd, else the system's short form (the reader given).
 //
 // Numbers: digits with at most one decimal mark, a period or the system's
 // decimal separator. Thousands separators are refused, never guessed: with a
 // comma separator "1,234" could be a thousand and more or one and a bit, so
-// a line holding one is refused with its reason; such a figure, or one
-// with a decimal comma in a comma-separated file, must be quoted. A currency
+// a line holding one is refused with its reason. A figure with a decimal
+// comma in a comma-separated file must be quoted. A currency
 // sign ($, €, £, ¥ or the user's own symbol) before or after the figure is
 // taken off; signs are read as stated below. Figures are rounded to four
 // decimals, as records keep them.
