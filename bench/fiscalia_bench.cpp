@@ -6,15 +6,18 @@
 #include "app/Grid.h"
 #include "app/MDIContainer.h"
 #include "app/MenuMain.h"
+#include "app/QtText.h"
 #include "growth/investment_growth.h"
 #include "growth/FindCompoundCalc.h"
 #include "growth/Plan401KCalc.h"
 #include "growth/SavingsCalc.h"
+#include "investments/FundImport.h"
 #include "investments/FundRecordEntry.h"
 #include "investments/FundTable.h"
 #include "investments/fund_values.h"
 #include "investments/fund_database.h"
 #include "investments/fund_file.h"
+#include "investments/fund_import.h"
 #include "mortgage/amortization.h"
 #include "mortgage/MortgageCalc.h"
 #include "networth/NetWorthCalc.h"
@@ -351,6 +354,39 @@ void oneFundRecordsTable(benchmark::State& state)
     }
 }
 BENCHMARK(oneFundRecordsTable)->Unit(benchmark::kMillisecond);
+
+// A broker's file of 1000 transactions over 30 funds, dates in the system's
+// short form: its preview built and the preview window's grid filled (the
+// window made, not shown).
+void importThousandLines(benchmark::State& state)
+{
+    const FundState db = fullDatabase(30);
+    std::string text = "Date,Fund,Type,Shares,Price,Amount,Commission\r\n";
+    for (int r = 1; r <= RecordLimit; ++r) {
+        const FundRecord& record = db.RecordTable[static_cast<std::size_t>(r)];
+        const int fund = static_cast<int>(record.fund.toDouble());
+        text += ss(toShortDate(record.date)) + ",\"" + db.FundList[static_cast<std::size_t>(fund)].name + "\","
+                + (record.type == "S" ? "Sell," : "Buy,") + record.shares.toPlainString() + ","
+                + record.price.toPlainString() + ",," + record.commission.toPlainString() + "\r\n";
+    }
+    ImportOptions options;
+    options.decimal = localeNumberSymbols().decimal;
+    options.readDate = [](const std::string& written) -> std::optional<Date> {
+        const auto date = parseUserDate(qs(written));
+        return date ? std::optional<Date>(fromQDate(*date)) : std::nullopt;
+    };
+    const FundState empty = emptyFundDatabase();
+    int accepted = 0;
+    for (auto _ : state) {
+        Result<ImportPreview> preview = previewImport(empty, text, options);
+        FundImport dialog(*preview, QStringLiteral("broker.csv"), localeNumberSymbols());
+        accepted = preview->accepted;
+        benchmark::DoNotOptimize(&dialog);
+    }
+    state.counters["accepted"] = accepted;
+    state.counters["bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(importThousandLines)->Unit(benchmark::kMillisecond);
 
 // Start-up: the frame with its Menu, settings read, shown and laid out.
 void startUp(benchmark::State& state)

@@ -18,7 +18,7 @@ ToolWindow::ToolWindow(const ToolContext& context, QString caption, int helpCont
 
 QPushButton* ToolWindow::addButton(const char* objectName, const char* caption)
 {
-    auto* button = new QPushButton(QString::fromLatin1(caption), this);
+    auto* button = new QPushButton(QString::fromUtf8(caption), this);
     button->setObjectName(QString::fromLatin1(objectName));
     button->setAutoDefault(true);
     return button;

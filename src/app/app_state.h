@@ -58,6 +58,7 @@ struct AppState {
     std::string LastMortgageFile;   // full paths: the file of each kind opened or saved last
     std::string LastLoanFile;
     std::string LastExportFile;     // the last table exported as comma-separated values
+    std::string LastImportFile;     // the last comma-separated file of transactions imported from
 
     // Separators of the user's regional settings, for every number shown.
     NumberSymbols Symbols;

@@ -48,6 +48,13 @@ FileRequest exportRequest()
     return request;
 }
 
+FileRequest importRequest()
+{
+    FileRequest request = exportRequest();
+    request.save = false;
+    return request;
+}
+
 bool isValidFileName(std::string_view path)
 {
     const std::string name = fileNamePart(path);

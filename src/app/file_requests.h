@@ -24,6 +24,8 @@ std::optional<FileRequest> fileRequest(int code);
 
 // The save request of a comma-separated export of a table (no code of its own).
 FileRequest exportRequest();
+// The open request of a comma-separated file of transactions to import.
+FileRequest importRequest();
 
 // Whether a path can name a file: a name part that is not empty, of at most
 // 255 bytes, without a NUL, in a path of at most 4095 bytes.

@@ -51,6 +51,7 @@ enum class DialogPlace {
     StartDate,
     PriceInput,
     FundChooser,
+    ImportPreview,   // the wide preview of an import, placed as tool windows are
 };
 
 constexpr TwipsPoint dialogOffset(DialogPlace dialog, int frameSize)
@@ -65,6 +66,7 @@ constexpr TwipsPoint dialogOffset(DialogPlace dialog, int frameSize)
     case DialogPlace::StartDate: return small ? TwipsPoint{4000, 2400} : TwipsPoint{5000, 3400};
     case DialogPlace::PriceInput: return small ? TwipsPoint{3340, 3450} : TwipsPoint{4400, 4490};
     case DialogPlace::FundChooser: return small ? TwipsPoint{3200, 1250} : TwipsPoint{4450, 2300};
+    case DialogPlace::ImportPreview: return small ? TwipsPoint{300, 300} : TwipsPoint{1200, 1000};
     }
     return {};
 }

@@ -10,10 +10,12 @@
 #include "app/safe_read.h"
 #include "investments/FundChoose.h"
 #include "investments/FundCurrValue.h"
+#include "investments/FundImport.h"
 #include "investments/FundRecordEntry.h"
 #include "investments/FundTable.h"
 #include "investments/fund_database.h"
 #include "investments/fund_file.h"
+#include "investments/fund_import.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,6 +52,7 @@ FundMenu::FundMenu(const ToolContext& context)
 
     auto* open = addButton("Loadfile", "&Open a File from Disk");
     auto* save = addButton("SaveFile", "&Save Current File to Disk");
+    auto* import = addButton("ImportCsv", "&Import CSV…");
     auto* edit = addButton("Editrec", "&Add and Edit Records");
     auto* compute = addButton("CompCurr", "&Compute Current Value");
     auto* display = addButton("Display", "&Display Data");
@@ -58,6 +61,7 @@ FundMenu::FundMenu(const ToolContext& context)
     auto* exit = addButton("FExit", "E&xit to Main Menu");
     connect(open, &QPushButton::clicked, this, &FundMenu::openFile);
     connect(save, &QPushButton::clicked, this, &FundMenu::saveFile);
+    connect(import, &QPushButton::clicked, this, &FundMenu::importCsv);
     connect(edit, &QPushButton::clicked, this, &FundMenu::editRecords);
     connect(compute, &QPushButton::clicked, this, &FundMenu::computeCurrentValue);
     connect(display, &QPushButton::clicked, this, &FundMenu::displayData);
@@ -67,15 +71,20 @@ FundMenu::FundMenu(const ToolContext& context)
     });
     connect(exit, &QPushButton::clicked, this, &FundMenu::leave);
 
-    // The buttons in two columns of equal width under the title.
+    // The buttons in two columns of equal width under the title: the file
+    // and the records on the left, the rest on the right.
     auto* buttons = new QGridLayout;
     buttons->setHorizontalSpacing(16);
     buttons->setVerticalSpacing(8);
-    QPushButton* order[] = {open, edit, compute, display, save, sort, help, exit};
-    for (int i = 0; i < 8; ++i) {
-        order[i]->setMinimumHeight(order[i]->sizeHint().height() + 8);
-        buttons->addWidget(order[i], i % 4, i / 4);
-    }
+    QPushButton* columns[2][5] = {{open, import, edit, compute, display}, {save, sort, help, exit, nullptr}};
+    for (int col = 0; col < 2; ++col)
+        for (int row = 0; row < 5; ++row)
+            if (QPushButton* button = columns[col][row]) {
+                button->setMinimumHeight(button->sizeHint().height() + 8);
+                buttons->addWidget(button, row, col);
+            }
+    buttons->setColumnStretch(0, 1);
+    buttons->setColumnStretch(1, 1);
     auto* infoRow = new QHBoxLayout;
     infoRow->addStretch(1);
     infoRow->addWidget(caption);
@@ -145,6 +154,67 @@ void FundMenu::openFile()
     }
     shell_.showWindow(this);
     showDatabaseInfo();
+}
+
+namespace {
+
+// The wait cursor while a file is read, put back however the reading ends.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+std::optional<Date> readShortDate(const std::string& written)
+{
+    const auto date = parseUserDate(qs(written));
+    return date ? std::optional<Date>(fromQDate(*date)) : std::nullopt;
+}
+
+} // namespace
+
+void FundMenu::importCsv()
+{
+    shell_.hideWindow(this);
+    const QString path = dialogs_.chooseFile(importRequest(), qs(state_.LastImportFile));
+    if (!path.isEmpty()) {
+        state_.LastImportFile = ss(path);
+        try {
+            importFile(path);
+        } catch (const std::exception& error) {
+            // The import stores all or nothing, so the database is as it was.
+            dialogs_.messageWithCause(13, qs(error.what()));
+        }
+    }
+    shell_.showWindow(this);
+    showDatabaseInfo();
+}
+
+void FundMenu::importFile(const QString& path)
+{
+    FundState& db = state_.Funds;
+    ImportOptions options;
+    options.decimal = state_.Symbols.decimal;
+    options.currencySymbol = state_.CurrencySymbol;
+    options.readDate = readShortDate;
+    Result<ImportPreview> preview = [&] {
+        const WaitCursor wait;
+        // A broker's export may be larger than the program's own files.
+        const Result<std::string> text = readFileSafely(ss(path), ImportFileLimit);
+        return text ? previewImport(db, *text, options) : Result<ImportPreview>(Failure{text.reason()});
+    }();
+    if (!preview) {
+        // "File not found or wrong format. ...", with what was wrong.
+        dialogs_.messageWithCause(13, qs(preview.reason()));
+        return;
+    }
+    FundImport dialog(*preview, qs(fileNamePart(ss(path))), state_.Symbols, shell_.frameWidget());
+    if (dialogs_.runModal(dialog, DialogPlace::ImportPreview) != QDialog::Accepted)
+        return;
+    if (!applyImport(db, *preview))
+        dialogs_.notice(tr("The database changed while the file was read; nothing was imported."));
 }
 
 void FundMenu::saveFile()

@@ -16,6 +16,9 @@ public:
     explicit FundMenu(const ToolContext& context);
 
     void openFile();
+    // Adds the transactions of a comma-separated file, after showing what
+    // each line would add.
+    void importCsv();
     void saveFile();
     void editRecords();
     void computeCurrentValue();
@@ -30,6 +33,9 @@ protected:
     void releaseResults() override;
 
 private:
+    // Reads a file chosen for import, shows what it would add and adds it
+    // when the user accepts.
+    void importFile(const QString& path);
     // Shows this window again with its info box brought up to date.
     std::function<void()> backToMenu();
     // Record 1 has no type: nothing to work with ("No Records.").

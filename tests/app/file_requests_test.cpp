@@ -44,3 +44,12 @@ TEST(FileRequests, SavingAddsTheExtensionOnlyWhenNoneWasTyped)
     EXPECT_EQ(fileNamePart("/home/ann/house.umd"), "house.umd");
     EXPECT_EQ(fileNamePart("house.umd"), "house.umd");
 }
+
+TEST(FileRequests, ImportOpensCommaSeparatedFiles)
+{
+    const FileRequest request = importRequest();
+    EXPECT_FALSE(request.save);
+    EXPECT_EQ(request.code, 0);
+    EXPECT_EQ(filterText(request), "Comma-separated values (*.csv)|*.csv");
+    EXPECT_EQ(request.defaultName, FileRequest::DefaultName::None);
+}
