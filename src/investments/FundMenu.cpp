@@ -56,7 +56,9 @@ FundMenu::FundMenu(const ToolContext& context)
     auto* edit = addButton("Editrec", "&Add and Edit Records");
     auto* compute = addButton("CompCurr", "&Compute Current Value");
     auto* display = addButton("Display", "&Display Data");
-    auto* sort = addButton("SortRec", "S&ort Records");
+    // "R": "O" already opens a file, and two buttons on one letter would
+    // only move the focus between them.
+    auto* sort = addButton("SortRec", "So&rt Records");
     auto* help = addButton("Help7", "Quick &Help");
     auto* exit = addButton("FExit", "E&xit to Main Menu");
     connect(open, &QPushButton::clicked, this, &FundMenu::openFile);
