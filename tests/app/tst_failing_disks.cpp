@@ -59,7 +59,9 @@ public:
             limited_ = setrlimit(RLIMIT_FSIZE, &small) == 0;
         } else if (failure == Failure::ReadOnlyFolder && geteuid() == 0) {
             // Root passes over permission bits: the file system is asked as
-            // nobody instead, so the folder's bits count for the system too.
+            // nobody instead (user and group), so that the folder's bits
+            // count as they do for every other user.
+            setfsgid(65534);
             setfsuid(65534);
             droppedRoot_ = true;
         }
@@ -70,8 +72,10 @@ public:
             setrlimit(RLIMIT_FSIZE, &limit_);
         if (oldSignal_ != SIG_ERR)
             std::signal(SIGXFSZ, oldSignal_);
-        if (droppedRoot_)
+        if (droppedRoot_) {
             setfsuid(0);
+            setfsgid(0);
+        }
     }
     Refusal(const Refusal&) = delete;
     Refusal& operator=(const Refusal&) = delete;
@@ -113,7 +117,8 @@ private slots:
         QFETCH(Save, save);
         QFETCH(Failure, failure);
 
-        // The folder the file goes to, in the state the failure needs.
+        // The folder the file goes to, in the state the failure needs; the
+        // folder around it may be searched by anyone, as a home folder is.
         QTemporaryDir root;
         QVERIFY(QFile::setPermissions(root.path(), QFile::permissions(root.path()) | QFileDevice::ExeOther
                                                        | QFileDevice::ReadOther));
