@@ -27,7 +27,16 @@ Result<void> saveAtomically(const QString& path, const QByteArray& contents)
     // count; a buffered flush may lose it and still commit.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Failure{ss(file.errorString())};
-    if (file.write(contents) != contents.size()) {
+    // A short write is followed by another for the rest, which then fails
+    // with the system's reason ("File too large", "No space left on device").
+    qint64 written = 0;
+    while (written < contents.size()) {
+        const qint64 step = file.write(contents.constData() + written, contents.size() - written);
+        if (step <= 0)
+            break;
+        written += step;
+    }
+    if (written != contents.size()) {
         QString error = file.errorString();
         file.cancelWriting();
         if (error.isEmpty() || error == QLatin1String("Unknown error"))

@@ -1,20 +1,26 @@
 #include "app/PrinterOutput.h"
 
+#include "app/AtomicSave.h"
 #include "app/app_state.h"
 #include "app/Dialogs.h"
 #include "app/personal_settings.h"
 #include "app/report.h"
 #include "app/QtText.h"
+#include "app/safe_read.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPrinter>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <string_view>
 
 namespace fiscalia {
 
@@ -26,6 +32,35 @@ const QString StandIn = QStringLiteral("Liberation Mono");
 bool standInAvailable()
 {
     return QFontDatabase::families().contains(StandIn);
+}
+
+// A printout with many graphs may be large, but never this large.
+constexpr std::size_t PdfLimit = 512u * 1024 * 1024;
+
+// Whether a PDF was written to its end: the cross-reference table the
+// trailer points at is where the trailer says, and the end mark follows.
+// Bytes lost on the way (a full disk) move the table or cut the end off.
+bool completePdf(const std::string& pdf)
+{
+    const std::string_view text(pdf);
+    const std::size_t end = text.find_last_not_of("\r\n ");
+    if (end == std::string_view::npos || !text.substr(0, end + 1).ends_with("%%EOF"))
+        return false;
+    const std::size_t start = text.rfind("startxref");
+    if (start == std::string_view::npos)
+        return false;
+    std::size_t at = start + 9;
+    while (at < text.size() && (text[at] == '\r' || text[at] == '\n' || text[at] == ' '))
+        ++at;
+    std::size_t offset = 0;
+    bool digits = false;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+        offset = offset * 10 + static_cast<std::size_t>(text[at] - '0');
+        digits = true;
+        if (offset > text.size())
+            return false;
+    }
+    return digits && text.substr(offset, 4) == "xref";
 }
 
 } // namespace
@@ -66,14 +101,23 @@ PrinterOutput::Result PrinterOutput::print(QPrinter& printer, const QString& doc
     error_.clear();
     printer.setDocName(documentName);
     preparePage(printer);
+    // A file chosen in the print dialog is written like every other file:
+    // whole or not at all. A preview draws on its own engine and is left be.
+    const PagePainter guarded = [this, &paint](QPrinter& device) {
+        const QPaintEngine* engine = device.paintEngine();
+        if (device.outputFormat() == QPrinter::PdfFormat && !device.outputFileName().isEmpty() && engine
+            && engine->type() == QPaintEngine::Pdf)
+            return paintToPdf(device, paint);
+        return paint(device);
+    };
     const QString target = qEnvironmentVariable("FISCALIA_PRINT_TO");
     PrintOutcome outcome = PrintOutcome::Failed;
     if (!target.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(target);
-        outcome = paint(printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
+        outcome = guarded(printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
     } else {
-        outcome = dialogs_.print(printer, paint);
+        outcome = dialogs_.print(printer, guarded);
     }
     switch (outcome) {
     case PrintOutcome::Printed: return Result::Printed;
@@ -83,6 +127,37 @@ PrinterOutput::Result PrinterOutput::print(QPrinter& printer, const QString& doc
     if (error_.isEmpty())
         error_ = QStringLiteral("The document could not be printed.");
     return Result::Failed;
+}
+
+bool PrinterOutput::paintToPdf(QPrinter& printer, const PagePainter& paint)
+{
+    const QString target = printer.outputFileName();
+    QTemporaryFile draft(QDir::temp().filePath(QStringLiteral("fiscalia-printout-XXXXXX.pdf")));
+    if (!draft.open()) {
+        error_ = QStringLiteral("The printout could not be prepared in %1: %2.")
+                     .arg(QDir::toNativeSeparators(QDir::tempPath()), draft.errorString());
+        return false;
+    }
+    draft.close(); // the file stays until `draft` goes
+    printer.setOutputFileName(draft.fileName());
+    const bool drawn = paint(printer);
+    printer.setOutputFileName(target);
+    if (!drawn)
+        return false;
+    const fiscalia::Result<std::string> pdf = readFileSafely(ss(draft.fileName()), PdfLimit);
+    if (!pdf || !completePdf(*pdf)) {
+        error_ = QStringLiteral("The printout could not be written completely (is the disk full?); %1 was not "
+                                "touched.")
+                     .arg(QDir::toNativeSeparators(target));
+        return false;
+    }
+    const fiscalia::Result<void> saved = saveAtomically(target, QByteArray::fromStdString(*pdf));
+    if (!saved) {
+        error_ = QStringLiteral("The printout could not be saved in %1: %2. A file already there is unchanged.")
+                     .arg(QDir::toNativeSeparators(target), qs(saved.reason()));
+        return false;
+    }
+    return true;
 }
 
 QFont PrinterOutput::fittedFont(const Report& report, const QPrinter& printer)

@@ -54,6 +54,9 @@ public:
 
 private:
     static void preparePage(QPrinter& printer);
+    // Printing into a PDF file: the pages go to a temporary file first and
+    // reach the chosen file only when the document is complete.
+    bool paintToPdf(QPrinter& printer, const PagePainter& paint);
     Dialogs& dialogs_;
     QString error_;
 };
