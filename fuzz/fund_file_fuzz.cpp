@@ -1,0 +1,45 @@
+// The Investment Manager database reader (.kvs): whatever it reads must
+// write back and read again to the same database.
+#include "investments/fund_file.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+bool sameRecord(const fiscalia::FundRecord& a, const fiscalia::FundRecord& b)
+{
+    return a.fund == b.fund && a.price == b.price && a.shares == b.shares && a.commission == b.commission
+        && a.cashDividend == b.cashDividend && a.bookValue == b.bookValue && a.type == b.type
+        && a.date == b.date && a.number == b.number;
+}
+
+bool sameDatabase(const fiscalia::FundState& a, const fiscalia::FundState& b)
+{
+    if (a.RecordCount != b.RecordCount || a.FundCount != b.FundCount)
+        return false;
+    for (std::size_t f = 0; f < a.FundList.size(); ++f)
+        if (a.FundList[f].name != b.FundList[f].name || a.FundList[f].numberText != b.FundList[f].numberText)
+            return false;
+    for (int r = 1; r <= a.RecordCount; ++r)
+        if (!sameRecord(a.RecordTable[static_cast<std::size_t>(r)], b.RecordTable[static_cast<std::size_t>(r)]))
+            return false;
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const auto first = fiscalia::parseFundFile(text);
+    if (!first)
+        return 0;
+    if (first->RecordCount < 0 || first->RecordCount > fiscalia::RecordLimit || first->FundCount < 0
+        || first->FundCount > fiscalia::FundLimit)
+        __builtin_trap();
+    const auto again = fiscalia::parseFundFile(fiscalia::serializeFundFile(*first));
+    if (!again || !sameDatabase(*first, *again))
+        __builtin_trap();
+    return 0;
+}
