@@ -83,10 +83,13 @@ void offerToBox(std::string_view text, std::uint8_t settings)
         __builtin_trap();
     if (!rule.allowMinus && amount->raw() < 0)
         __builtin_trap();
-    try {
-        (void)Currency::fromDouble(amount->toDouble() / rule.scale);
-    } catch (const CalcError&) {
-        __builtin_trap();
+    // A box of scale 1 stores the amount as read; any other divides it.
+    if (rule.scale != 1.0) {
+        try {
+            (void)Currency::fromDouble(amount->toDouble() / rule.scale);
+        } catch (const CalcError&) {
+            __builtin_trap();
+        }
     }
 }
 

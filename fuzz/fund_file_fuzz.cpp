@@ -41,5 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto again = fiscalia::parseFundFile(fiscalia::serializeFundFile(*first));
     if (!again || !sameDatabase(*first, *again))
         __builtin_trap();
+    if (fiscalia::serializeFundFile(*again) != fiscalia::serializeFundFile(*first))
+        __builtin_trap();
     return 0;
 }

@@ -42,6 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!again || again->AssetCount != first->AssetCount || again->LiabilityCount != first->LiabilityCount
         || !sameList(again->AssetList, first->AssetList) || !sameList(again->LiabilityList, first->LiabilityList))
         __builtin_trap();
+    if (fiscalia::serializeNetWorthFile(*again) != fiscalia::serializeNetWorthFile(*first))
+        __builtin_trap();
     // A statement read from any file can be calculated: a total too large
     // is refused with CalcError, nothing else.
     try {

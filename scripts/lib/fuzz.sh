@@ -97,9 +97,9 @@ fuzz_run() {
     fi
     [ -f "$src/fuzz/dict/$target.dict" ] && dict=(-dict="$src/fuzz/dict/$target.dict")
     fuzz_sanitizer_env "$bin"
-    # Never block on a pipe or a terminal; libFuzzer's own child handling off.
+    # libFuzzer's own exit code for a finding (77) would read as skipped in CTest.
     "$bin" "${dict[@]}" -max_total_time="$seconds" -max_len="$(fuzz_max_len "$target")" -timeout=10 \
-        -rss_limit_mb=1024 -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" </dev/null >"$log" 2>&1
+        -error_exitcode=1 -timeout_exitcode=1 -rss_limit_mb=1024 -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" </dev/null >"$log" 2>&1
     rc=$?
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -n 1)
     cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 | grep -o '[0-9]*')
