@@ -1,6 +1,8 @@
 // The Investment Manager database reader (.kvs): whatever it reads must
 // write back and read again to the same database.
+#include "app/calc_error.h"
 #include "investments/fund_file.h"
+#include "investments/fund_values.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -43,5 +45,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     if (fiscalia::serializeFundFile(*again) != fiscalia::serializeFundFile(*first))
         __builtin_trap();
+
+    // What the windows show of a database just opened: the records tables,
+    // the sums, a valuation and the annual returns. A figure too large to
+    // hold is CalcError (or a failure); nothing else may go wrong.
+    fiscalia::FundState db = *first;
+    const auto iso = [](const fiscalia::Date& d) { return d.toIso(); };
+    const fiscalia::Date today = *fiscalia::Date::fromYmd(2026, 12, 8);
+    for (int fund = 1; fund <= db.FundCount; ++fund) {
+        try {
+            (void)fiscalia::recordsTable(db, fund, "$", {}, iso);
+            const auto sums = fiscalia::fundSums(db, fund);
+            (void)fiscalia::valueFund(fiscalia::Currency::fromInt(12), sums, std::nullopt);
+            (void)fiscalia::annualReturn(db, fund, today);
+        } catch (const fiscalia::CalcError&) {
+        }
+    }
+    try {
+        (void)fiscalia::recordsTable(db, fiscalia::AllRecordsSlot, "$", {}, iso);
+        fiscalia::sumFundRecords(db);
+        for (int fund = 1; fund <= db.FundCount; ++fund)
+            db.FundValueTable[static_cast<std::size_t>(fund)][2] = fiscalia::Currency::fromInt(fund);
+        fiscalia::computeCurrentValues(db);
+        (void)fiscalia::currentValueTable(db, std::vector<std::optional<double>>(32), "$", {});
+    } catch (const fiscalia::CalcError&) {
+    }
     return 0;
 }

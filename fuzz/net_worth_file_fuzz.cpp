@@ -44,10 +44,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     if (fiscalia::serializeNetWorthFile(*again) != fiscalia::serializeNetWorthFile(*first))
         __builtin_trap();
+    // The lists as opened, before any Calculate: the file's counts are not trusted.
+    (void)fiscalia::netGridTexts(first->AssetList, first->AssetCount, "Total Assets", {}, "$", {});
+    (void)fiscalia::netGridTexts(first->LiabilityList, first->LiabilityCount, "Total Liabilities", {}, "$", {});
     // A statement read from any file can be calculated: a total too large
     // is refused with CalcError, nothing else.
     try {
-        (void)fiscalia::calculateNetWorth(*first);
+        const auto calc = fiscalia::calculateNetWorth(*first);
+        const auto& st = calc.statement;
+        if (st.AssetCount < 0 || st.AssetCount > fiscalia::NetRows || st.LiabilityCount < 0
+            || st.LiabilityCount > fiscalia::NetRows)
+            __builtin_trap();
+        (void)fiscalia::netGridTexts(st.AssetList, st.AssetCount, "Total Assets", calc.totals.assets, "$", {});
+        (void)fiscalia::netGridTexts(st.LiabilityList, st.LiabilityCount, "Total Liabilities",
+                                     calc.totals.liabilities, "$", {});
+        (void)fiscalia::netWorthText(calc.totals.netWorth, "$", {});
     } catch (const fiscalia::CalcError&) {
     }
     return 0;
