@@ -117,6 +117,7 @@ fuzz_run() {
     echo "FINDING (exit $rc)"
     grep -m 3 -E 'SUMMARY|ERROR: libFuzzer|runtime error|==ERROR' "$log" | sed 's/^/    /'
     [ -n "$found" ] && echo "$found" | sed 's/^/    kept: /'
+    [ -n "$found" ] && echo "    again: $bin $(echo "$found" | head -n 1)"
     echo "    log: $log"
     return 1
 }
