@@ -14,5 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             __builtin_trap();
     }
+    // What was read is written and reads back the same.
+    fiscalia::PersonalSettings again;
+    again.currencySymbol = "?";
+    if (!fiscalia::readPersonalSettings(fiscalia::writePersonalSettings(settings), again)
+        || again.currencySymbol != settings.currencySymbol || again.printFontChoice != settings.printFontChoice
+        || again.userName != settings.userName)
+        __builtin_trap();
     return 0;
 }

@@ -433,6 +433,10 @@ public:
             line.refusal = "the fund name is missing";
             return;
         }
+        if (charCount(line.fund) > ImportFundNameLimit) {
+            line.refusal = "the fund name is longer than " + std::to_string(ImportFundNameLimit) + " characters";
+            return;
+        }
         if (line.typeText.empty()) {
             line.refusal = "the type is missing";
             return;

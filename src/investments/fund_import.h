@@ -74,13 +74,18 @@ namespace fiscalia {
 // regard to case, blanks around the name ignored; the database's spelling
 // is kept. A fund not there is created with the spelling of its first line,
 // within the limit of 30 funds; lines of funds beyond it are refused, as are
-// lines beyond the limit of 1000 records (those already held counted).
+// lines beyond the limit of 1000 records (those already held counted). A fund
+// name longer than ImportFundNameLimit characters refuses its line.
 
 // The largest file offered for import (16 MiB), beyond the 1 MiB of the
 // program's own files.
 inline constexpr std::size_t ImportFileLimit = 16 * 1024 * 1024;
 // The most transaction lines one file may hold.
 inline constexpr int ImportLineLimit = 10000;
+// The longest fund name taken, in characters: a file far larger than the
+// database's own could otherwise give names that make the saved database
+// too large to open again.
+inline constexpr int ImportFundNameLimit = 255;
 
 struct ImportOptions {
     std::string decimal = ".";    // the system's decimal separator

@@ -186,6 +186,30 @@ TEST(FundImport, ABadLineIsRefusedWithItsReason)
     }
 }
 
+TEST(FundImport, AFundNameTooLongToKeepIsRefused)
+{
+    // Within the 16 MiB of an import file, 30 names of 40,000 characters
+    // would make a database file past the 1 MiB the program opens.
+    const struct {
+        std::string name;
+        bool accepted;
+    } cases[] = {
+        {std::string(255, 'x'), true},
+        {std::string(254, 'x') + "\xC3\xA9", true}, // characters, not bytes, are counted
+        {std::string(256, 'x'), false},
+        {std::string(40000, 'x'), false},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name.size());
+        const ImportPreview p = preview(emptyFundDatabase(), Heading + "2021-01-15," + k.name + ",Bought,1,1,,\n");
+        ASSERT_EQ(p.lines.size(), 1u);
+        EXPECT_EQ(p.lines[0].accepted(), k.accepted);
+        if (!k.accepted) {
+            EXPECT_EQ(p.lines[0].refusal, "the fund name is longer than 255 characters");
+        }
+    }
+}
+
 TEST(FundImport, FiguresAsBrokersWriteThem)
 {
     struct Case {
