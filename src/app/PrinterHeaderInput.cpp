@@ -2,6 +2,7 @@
 
 #include "app/HelpViewer.h"
 #include "app/TextBox.h"
+#include "app/input_filters.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,6 +30,7 @@ PrinterHeaderInput::PrinterHeaderInput(QWidget* parent, const QString& prompt, c
     input_->setObjectName(QStringLiteral("InFName"));
     input_->setMinimumWidth(input_->fontMetrics().averageCharWidth() * 60);
     input_->setAcceptDrops(false);
+    input_->maxChars = NameLengthLimit; // a longer paste or key is refused with a beep
     label->setBuddy(input_);
 
     auto* accept = new QPushButton(acceptCaption, this);

@@ -17,4 +17,10 @@ struct NumberRule {
 // pasted text with two is not a number), and a value its slot can hold.
 bool acceptsNumberText(std::string_view text, const NumberRule& rule, bool pasted);
 
+// The longest name (a fund, a line of the net worth statement, a printout's
+// heading) a box takes, in characters: far more than any page shows, and
+// small enough that a full database or statement stays well inside the size
+// of file the program reads back.
+inline constexpr int NameLengthLimit = 255;
+
 } // namespace fiscalia

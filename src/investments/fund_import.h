@@ -1,5 +1,6 @@
 #pragma once
 #include "app/date.h"
+#include "app/input_filters.h"
 #include "app/number_format.h"
 #include "app/result.h"
 #include "investments/fund_database.h"
@@ -85,7 +86,7 @@ inline constexpr int ImportLineLimit = 10000;
 // The longest fund name taken, in characters: a file far larger than the
 // database's own could otherwise give names that make the saved database
 // too large to open again.
-inline constexpr int ImportFundNameLimit = 255;
+inline constexpr int ImportFundNameLimit = NameLengthLimit;
 
 struct ImportOptions {
     std::string decimal = ".";    // the system's decimal separator

@@ -2,6 +2,8 @@
 
 #include "app/calc_error.h"
 #include "app/csv_codec.h"
+#include "app/input_filters.h"
+#include "app/number_format.h"
 
 #include <algorithm>
 #include <cctype>
@@ -151,8 +153,11 @@ std::optional<NetCellEdit> typeIntoCell(int column, const std::string& buffer, c
     if (key.empty() || key.find('"') != std::string::npos)
         return std::nullopt;
     std::string typed = buffer + key;
-    if (column == 0)
+    if (column == 0) {
+        if (charCount(typed) > NameLengthLimit)
+            return std::nullopt;
         return NetCellEdit{typed, typed, typed};
+    }
     if (key.size() != 1 || !(std::isdigit(static_cast<unsigned char>(key[0])) || key[0] == '.'))
         return std::nullopt;
     if (const auto point = buffer.find('.'); point != std::string::npos && buffer.size() - point - 1 >= 2)

@@ -105,6 +105,17 @@ private slots:
         QTest::keyClick(accept, Qt::Key_Return);
         QVERIFY(!input.isVisible());
         QCOMPARE(input.answer(), std::optional<QString>(QStringLiteral("The Smith housea b")));
+
+        // A name or heading stops at 255 characters, typed or pasted.
+        PrinterHeaderInput fund(nullptr, QStringLiteral(" Type in the name of the Fund."), QStringLiteral("&OK"));
+        auto* name = fund.findChild<QLineEdit*>(QStringLiteral("InFName"));
+        fund.show();
+        name->setFocus();
+        QApplication::clipboard()->setText(QString(300, u'x'));
+        QTest::keySequence(name, QKeySequence::Paste);
+        QCOMPARE(name->text().size(), 255);
+        QTest::keyClick(name, Qt::Key_Y);
+        QCOMPARE(name->text().size(), 255);
     }
 
     void cancelOrAnEmptyHeader()

@@ -146,6 +146,10 @@ TEST(NetWorth, TypingIntoTheCells)
         }
     }
     EXPECT_EQ(std::get<double>(typeIntoCell(1, "12.5", "5", {})->cell), 12.55);
+    // A name stops at 255 characters (counted as characters, not bytes), so
+    // a full statement always saves to a file the program reads back.
+    EXPECT_TRUE(typeIntoCell(0, std::string(253, 'a') + "\xc3\xa9", "b", {}));
+    EXPECT_FALSE(typeIntoCell(0, std::string(255, 'a'), "b", {}));
 
     const NetCellEdit name = backspaceCell(0, s("Caf\xc3\xa9"), {});
     EXPECT_EQ(name.shown, "Caf");
