@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QScreen>
 
@@ -356,8 +357,29 @@ void MDIContainer::openHelp(const QString& fileName, int context)
     viewer->activateWindow();
 }
 
+bool clickHeldByModal(const QObject* receiver, const QEvent* event)
+{
+    if (event->type() != QEvent::Timer)
+        return false;
+    const auto* button = qobject_cast<const QAbstractButton*>(receiver);
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!button || !modal)
+        return false;
+    // The modal window's own buttons, and those of a window over it (its
+    // help), go on working.
+    for (const QWidget* window = button->window(); window; window = window->parentWidget()) {
+        if (window == modal)
+            return false;
+    }
+    return true;
+}
+
 bool MDIContainer::eventFilter(QObject* watched, QEvent* event)
 {
+    // The button's timer fires again, so the click happens once the modal
+    // window has closed.
+    if (clickHeldByModal(watched, event))
+        return true;
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1
         && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QTextBrowser>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -268,6 +269,49 @@ private slots:
         test::pressAlt(frame.menu(), Qt::Key_X);
         QVERIFY(!frame.isVisible());
         QVERIFY(program.dialogs->questions.empty());
+    }
+
+    // A button pressed by its letter clicks itself a moment later; when a
+    // modal window has opened meanwhile (the letter, then a click on a button
+    // that opens one), that click waits for it to close. Run at once, "Exit"
+    // would unload the window whose action waits on the modal window.
+    void aDelayedClickWaitsForTheModalWindowToClose()
+    {
+        test::TestProgram program;
+        MDIContainer& frame = *program.frame;
+        QPushButton* behind = menuButton(frame, "ExitButten");
+        QDialog modal(&frame);
+        auto* own = new QPushButton(QStringLiteral("OK"), &modal);
+        auto* help = new QWidget(&modal, Qt::Window);
+        auto* helpButton = new QPushButton(QStringLiteral("Close"), help);
+        QTimerEvent timer(1);
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::AltModifier);
+        struct Case {
+            const char* what;
+            bool modalShown;
+            QObject* receiver;
+            QEvent* event;
+            bool held;
+        };
+        const Case cases[] = {
+            {"no modal window", false, behind, &timer, false},
+            {"a button behind the modal window", true, behind, &timer, true},
+            {"the modal window's own button", true, own, &timer, false},
+            {"a window over the modal window", true, helpButton, &timer, false},
+            {"a key, not the delayed click", true, behind, &key, false},
+            {"not a button", true, frame.menu(), &timer, false},
+        };
+        for (const Case& c : cases) {
+            if (c.modalShown) {
+                modal.setWindowModality(Qt::ApplicationModal);
+                modal.show();
+            } else {
+                modal.hide();
+            }
+            QCOMPARE(QApplication::activeModalWidget() == &modal, c.modalShown);
+            QVERIFY2(clickHeldByModal(c.receiver, c.event) == c.held, c.what);
+        }
+        modal.hide();
     }
 
     void ctrlFFourDoesNotUnloadTheMenu()

@@ -67,7 +67,7 @@
 // that thread's stack, which shows where the program is stuck.
 extern "C" __attribute__((used, visibility("default"))) const char* __asan_default_options()
 {
-    return "handle_abort=1";
+    return "handle_abort=1:fast_unwind_on_fatal=0";
 }
 #endif
 
@@ -140,6 +140,9 @@ bool harmless(const QString& message)
         // nothing so it never reaches a real printer).
         "cupsGetNamedDest",
         "QPrinter: Could not find printer",
+        // Qt's page setup offers nothing for a PDF printer, the only kind
+        // left then.
+        "QPageSetupDialog: Cannot be used on non-native printers",
         // The session has no runtime folder (a CI container), or a shared one.
         "QStandardPaths: XDG_RUNTIME_DIR not set",
         "QStandardPaths: wrong permissions on runtime directory",
@@ -409,6 +412,11 @@ private:
             return;
         }
         lastModal_ = nullptr;
+        // A nested event loop with no modal window left is one that is
+        // ending (the dialog was answered, its exec() not yet returned): no
+        // user input can reach the windows behind it then.
+        if (QThread::currentThread()->loopLevel() > 1)
+            return;
         if (!frame_->isVisible()) {
             if (QThread::currentThread()->loopLevel() <= 1)
                 restartFrame();
