@@ -21,6 +21,9 @@ export XDG_RUNTIME_DIR="$work/runtime"
 export LC_ALL="${LC_ALL:-C.UTF-8}" LANG="${LANG:-C.UTF-8}" TZ="${TZ:-UTC}"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+# Where leak checks run, what the X and font libraries keep is not counted.
+supp="$(cd "$(dirname "$0")" && pwd)/monkey-lsan.supp"
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$supp"
 
 screen=(-s "-screen 0 1280x1024x24 -nolisten tcp")
 if ! command -v xvfb-run >/dev/null 2>&1; then

@@ -23,6 +23,7 @@
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 
 #include <functional>
 
@@ -362,9 +363,13 @@ bool clickHeldByModal(const QObject* receiver, const QEvent* event)
     if (event->type() != QEvent::Timer)
         return false;
     const auto* button = qobject_cast<const QAbstractButton*>(receiver);
-    const QWidget* modal = QApplication::activeModalWidget();
-    if (!button || !modal)
+    if (!button)
         return false;
+    const QWidget* modal = QApplication::activeModalWidget();
+    // A modal window that has just closed may still be finishing its event
+    // loop, the action that opened it not yet resumed: held back too.
+    if (!modal)
+        return QThread::currentThread()->loopLevel() > 1;
     // The modal window's own buttons, and those of a window over it (its
     // help), go on working.
     for (const QWidget* window = button->window(); window; window = window->parentWidget()) {

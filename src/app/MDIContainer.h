@@ -31,8 +31,8 @@ struct StartOptions {
 
 // True when `event` is the delayed click of a button (a button pressed by
 // its underlined letter clicks itself a moment later) in a window that a
-// modal window now blocks. Such a click is held back until the modal window
-// has closed: it would otherwise run that window's action (leave it, say)
+// modal window now blocks (or while a modal window that has just closed
+// finishes its event loop). Such a click is held back until then: it would otherwise run that window's action (leave it, say)
 // while one of its own actions still waits on the modal window.
 bool clickHeldByModal(const QObject* receiver, const QEvent* event);
 

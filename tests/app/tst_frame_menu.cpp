@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QTextBrowser>
 #include <QKeyEvent>
@@ -312,6 +313,27 @@ private slots:
             QVERIFY2(clickHeldByModal(c.receiver, c.event) == c.held, c.what);
         }
         modal.hide();
+        // The event loop of a modal window that has just closed (nested in
+        // the program's own) is still running.
+        bool heldInClosingLoop = false;
+        QEventLoop outer;
+        QMetaObject::invokeMethod(
+            &outer,
+            [&] {
+                QEventLoop inner;
+                QMetaObject::invokeMethod(
+                    &inner,
+                    [&] {
+                        heldInClosingLoop = clickHeldByModal(behind, &timer);
+                        inner.quit();
+                    },
+                    Qt::QueuedConnection);
+                inner.exec();
+                outer.quit();
+            },
+            Qt::QueuedConnection);
+        outer.exec();
+        QVERIFY(heldInClosingLoop);
     }
 
     void ctrlFFourDoesNotUnloadTheMenu()
