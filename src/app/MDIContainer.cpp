@@ -223,6 +223,10 @@ QMdiSubWindow* MDIContainer::subWindowOf(QWidget* window) const
 void MDIContainer::showWindow(QWidget* window)
 {
     QMdiSubWindow* sub = subWindowOf(window);
+    // An unloaded window (its action finishing after Exit) is not shown
+    // again: it would come back as a stray window outside the frame.
+    if (sub && sub->mdiArea() != area_)
+        return;
     if (!sub) {
         auto* child = new FrameChild(area_);
         child->grown = [this](QMdiSubWindow* grownWindow) { makeRoomFor(grownWindow); };

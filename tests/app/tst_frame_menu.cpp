@@ -18,6 +18,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QPointer>
 #include <QTest>
 
 #include <memory>
@@ -137,6 +139,25 @@ private slots:
         QCOMPARE(frame.state().ToolMode, 0);
         QCOMPARE(frame.state().ResultsReady, 0);
         QCOMPARE(frame.state().GraphKind, 0);
+    }
+
+    // An action that ends after its window was unloaded (Exit pressed while
+    // it waited) shows the window again: it stays unloaded, with no warning.
+    void anUnloadedWindowIsNotShownAgain()
+    {
+        test::TestProgram program;
+        MDIContainer& frame = *program.frame;
+        frame.openTool(Tool::Mortgage);
+        ToolWindow* tool = frame.activeTool();
+        QVERIFY(tool);
+        QPointer<ToolWindow> alive(tool);
+        tool->exitToMenu();
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        frame.showWindow(tool);
+        QVERIFY(!tool->isVisible());
+        QVERIFY(menuShown(frame));
+        settle();
+        QVERIFY(alive.isNull());
     }
 
     void theMenuButtonsAnswerTheirKeys()

@@ -40,6 +40,7 @@
 #include <QWindow>
 
 #include <pthread.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -90,6 +91,7 @@ bool g_verbose = false; // every action printed as it is sent (--verbose)
 std::atomic<std::uint64_t> g_heartbeat{0};
 std::atomic<bool> g_tearingDown{false};
 std::atomic<bool> g_stopWatchdog{false};
+std::atomic<bool> g_running{false}; // main() has not yet returned
 pthread_t g_guiThread;
 
 std::mutex g_logMutex;
@@ -197,6 +199,13 @@ void watchdog()
             std::fprintf(stderr, "monkey: HANG: no event-loop progress for %lld s\n",
                          static_cast<long long>(std::chrono::duration_cast<std::chrono::seconds>(limit).count()));
             printRecentLocked();
+        }
+        // Where the GUI thread is stuck, from a debugger when there is one
+        // (a stack printed from inside a signal handler is often empty).
+        if (std::system("command -v gdb >/dev/null 2>&1") == 0) {
+            const std::string command = "gdb -p " + std::to_string(getpid())
+                + " -batch -nx -ex 'thread 1' -ex 'bt 40' 2>/dev/null | grep '^#' >&2";
+            [[maybe_unused]] const int shown = std::system(command.c_str());
         }
         pthread_kill(g_guiThread, SIGABRT);
         std::this_thread::sleep_for(10s);
@@ -861,7 +870,10 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(onMessage);
 #if defined(FISCALIA_MONKEY_SANITIZED)
     // A sanitizer report ends the process: the actions that led to it first.
+    g_running = true;
     __sanitizer_set_death_callback([] {
+        if (!g_running)
+            return; // at exit (a leak report): the actions are gone
         std::fprintf(stderr, "monkey: FAILED with seed %u: the process is ending on a sanitizer report\n", g_seed);
         printRecentLocked(); // the GUI thread may hold the lock no longer: it is stopped
     });
@@ -890,6 +902,7 @@ int main(int argc, char* argv[])
     guard.join();
     qInstallMessageHandler(nullptr);
 
+    g_running = false;
     const std::lock_guard lock(g_logMutex);
     if (!g_failures.empty()) {
         std::printf("monkey: FAILED with seed %u: %zu problem(s); the first: %s\n", g_seed, g_failures.size(),
