@@ -21,4 +21,4 @@ install_missing() {
 BUILD_PACKAGES=(build-essential cmake ninja-build ccache qt6-base-dev qt6-qpa-plugins libgl-dev
                 libxkbcommon-dev fonts-liberation)
 # What the tests need on top.
-TEST_PACKAGES=(libgtest-dev poppler-utils)
+TEST_PACKAGES=(libgtest-dev poppler-utils xvfb xauth)

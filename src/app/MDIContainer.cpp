@@ -20,8 +20,10 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 
 #include <functional>
 
@@ -221,6 +223,10 @@ QMdiSubWindow* MDIContainer::subWindowOf(QWidget* window) const
 void MDIContainer::showWindow(QWidget* window)
 {
     QMdiSubWindow* sub = subWindowOf(window);
+    // An unloaded window (its action finishing after Exit) is not shown
+    // again: it would come back as a stray window outside the frame.
+    if (sub && sub->mdiArea() != area_)
+        return;
     if (!sub) {
         auto* child = new FrameChild(area_);
         child->grown = [this](QMdiSubWindow* grownWindow) { makeRoomFor(grownWindow); };
@@ -356,8 +362,33 @@ void MDIContainer::openHelp(const QString& fileName, int context)
     viewer->activateWindow();
 }
 
+bool clickHeldByModal(const QObject* receiver, const QEvent* event)
+{
+    if (event->type() != QEvent::Timer)
+        return false;
+    const auto* button = qobject_cast<const QAbstractButton*>(receiver);
+    if (!button)
+        return false;
+    const QWidget* modal = QApplication::activeModalWidget();
+    // A modal window that has just closed may still be finishing its event
+    // loop, the action that opened it not yet resumed: held back too.
+    if (!modal)
+        return QThread::currentThread()->loopLevel() > 1;
+    // The modal window's own buttons, and those of a window over it (its
+    // help), go on working.
+    for (const QWidget* window = button->window(); window; window = window->parentWidget()) {
+        if (window == modal)
+            return false;
+    }
+    return true;
+}
+
 bool MDIContainer::eventFilter(QObject* watched, QEvent* event)
 {
+    // The button's timer fires again, so the click happens once the modal
+    // window has closed.
+    if (clickHeldByModal(watched, event))
+        return true;
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1
         && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);

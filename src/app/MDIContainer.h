@@ -29,6 +29,13 @@ struct StartOptions {
     bool changeDirectory = true; // make the data folder the current one
 };
 
+// True when `event` is the delayed click of a button (a button pressed by
+// its underlined letter clicks itself a moment later) in a window that a
+// modal window now blocks (or while a modal window that has just closed
+// finishes its event loop). Such a click is held back until then: it would otherwise run that window's action (leave it, say)
+// while one of its own actions still waits on the modal window.
+bool clickHeldByModal(const QObject* receiver, const QEvent* event);
+
 // The frame window: it owns the program-wide state, holds the Menu and the
 // tool windows, places them by its size and ends the program when closed.
 class MDIContainer : public QMainWindow, public Shell {

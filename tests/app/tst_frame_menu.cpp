@@ -10,12 +10,16 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QTextBrowser>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QPointer>
 #include <QTest>
 
 #include <memory>
@@ -135,6 +139,25 @@ private slots:
         QCOMPARE(frame.state().ToolMode, 0);
         QCOMPARE(frame.state().ResultsReady, 0);
         QCOMPARE(frame.state().GraphKind, 0);
+    }
+
+    // An action that ends after its window was unloaded (Exit pressed while
+    // it waited) shows the window again: it stays unloaded, with no warning.
+    void anUnloadedWindowIsNotShownAgain()
+    {
+        test::TestProgram program;
+        MDIContainer& frame = *program.frame;
+        frame.openTool(Tool::Mortgage);
+        ToolWindow* tool = frame.activeTool();
+        QVERIFY(tool);
+        QPointer<ToolWindow> alive(tool);
+        tool->exitToMenu();
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        frame.showWindow(tool);
+        QVERIFY(!tool->isVisible());
+        QVERIFY(menuShown(frame));
+        settle();
+        QVERIFY(alive.isNull());
     }
 
     void theMenuButtonsAnswerTheirKeys()
@@ -268,6 +291,70 @@ private slots:
         test::pressAlt(frame.menu(), Qt::Key_X);
         QVERIFY(!frame.isVisible());
         QVERIFY(program.dialogs->questions.empty());
+    }
+
+    // A button pressed by its letter clicks itself a moment later; when a
+    // modal window has opened meanwhile (the letter, then a click on a button
+    // that opens one), that click waits for it to close. Run at once, "Exit"
+    // would unload the window whose action waits on the modal window.
+    void aDelayedClickWaitsForTheModalWindowToClose()
+    {
+        test::TestProgram program;
+        MDIContainer& frame = *program.frame;
+        QPushButton* behind = menuButton(frame, "ExitButten");
+        QDialog modal(&frame);
+        auto* own = new QPushButton(QStringLiteral("OK"), &modal);
+        auto* help = new QWidget(&modal, Qt::Window);
+        auto* helpButton = new QPushButton(QStringLiteral("Close"), help);
+        QTimerEvent timer(1);
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::AltModifier);
+        struct Case {
+            const char* what;
+            bool modalShown;
+            QObject* receiver;
+            QEvent* event;
+            bool held;
+        };
+        const Case cases[] = {
+            {"no modal window", false, behind, &timer, false},
+            {"a button behind the modal window", true, behind, &timer, true},
+            {"the modal window's own button", true, own, &timer, false},
+            {"a window over the modal window", true, helpButton, &timer, false},
+            {"a key, not the delayed click", true, behind, &key, false},
+            {"not a button", true, frame.menu(), &timer, false},
+        };
+        for (const Case& c : cases) {
+            if (c.modalShown) {
+                modal.setWindowModality(Qt::ApplicationModal);
+                modal.show();
+            } else {
+                modal.hide();
+            }
+            QCOMPARE(QApplication::activeModalWidget() == &modal, c.modalShown);
+            QVERIFY2(clickHeldByModal(c.receiver, c.event) == c.held, c.what);
+        }
+        modal.hide();
+        // The event loop of a modal window that has just closed (nested in
+        // the program's own) is still running.
+        bool heldInClosingLoop = false;
+        QEventLoop outer;
+        QMetaObject::invokeMethod(
+            &outer,
+            [&] {
+                QEventLoop inner;
+                QMetaObject::invokeMethod(
+                    &inner,
+                    [&] {
+                        heldInClosingLoop = clickHeldByModal(behind, &timer);
+                        inner.quit();
+                    },
+                    Qt::QueuedConnection);
+                inner.exec();
+                outer.quit();
+            },
+            Qt::QueuedConnection);
+        outer.exec();
+        QVERIFY(heldInClosingLoop);
     }
 
     void ctrlFFourDoesNotUnloadTheMenu()
