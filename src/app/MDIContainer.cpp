@@ -23,6 +23,7 @@
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QThread>
 
 #include <functional>
@@ -383,8 +384,23 @@ bool clickHeldByModal(const QObject* receiver, const QEvent* event)
     return true;
 }
 
+bool clickOfHiddenButton(const QObject* receiver, const QEvent* event)
+{
+    if (event->type() != QEvent::Timer)
+        return false;
+    const auto* button = qobject_cast<const QAbstractButton*>(receiver);
+    return button && !button->isVisible();
+}
+
 bool MDIContainer::eventFilter(QObject* watched, QEvent* event)
 {
+    // The button's timer still runs out, so that the button comes up again,
+    // but no one hears its click.
+    if (clickOfHiddenButton(watched, event)) {
+        const QSignalBlocker quiet(watched);
+        static_cast<QObject*>(watched)->event(event);
+        return true;
+    }
     // The button's timer fires again, so the click happens once the modal
     // window has closed.
     if (clickHeldByModal(watched, event))

@@ -35,6 +35,10 @@ struct StartOptions {
 // finishes its event loop). Such a click is held back until then: it would otherwise run that window's action (leave it, say)
 // while one of its own actions still waits on the modal window.
 bool clickHeldByModal(const QObject* receiver, const QEvent* event);
+// Whether `event` is the delayed click of a button (pressed by its letter)
+// whose window has been hidden since: another action left that window, so
+// the click is dropped rather than act on a window the user no longer sees.
+bool clickOfHiddenButton(const QObject* receiver, const QEvent* event);
 
 // The frame window: it owns the program-wide state, holds the Menu and the
 // tool windows, places them by its size and ends the program when closed.

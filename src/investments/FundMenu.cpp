@@ -22,6 +22,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -253,9 +254,15 @@ void FundMenu::saveFile()
 
 std::function<void()> FundMenu::backToMenu()
 {
-    return [this] {
-        shell_.showWindow(this);
-        showDatabaseInfo();
+    // The menu may be gone by the time a window it opened is left (the
+    // program's Menu reached some other way): the Menu is shown instead.
+    return [menu = QPointer<FundMenu>(this), &shell = shell_] {
+        if (!menu) {
+            shell.showMenu();
+            return;
+        }
+        shell.showWindow(menu);
+        menu->showDatabaseInfo();
     };
 }
 

@@ -160,6 +160,35 @@ private slots:
         QVERIFY(alive.isNull());
     }
 
+    // Alt+X on the Investment Management Menu, then a click that leaves the
+    // menu before Exit's delayed click comes: the click goes with the hidden
+    // menu. A window the menu opened still gets back to the Menu when the
+    // menu is gone.
+    void aDelayedClickOfAHiddenWindowIsDropped()
+    {
+        test::TestProgram program;
+        MDIContainer& frame = *program.frame;
+        menuButton(frame, "Manager")->click();
+        QPointer<ToolWindow> manager(frame.activeTool());
+        QVERIFY(manager);
+        auto* exit = manager->findChild<QPushButton*>(QStringLiteral("FExit"));
+        QTest::keyClick(manager, Qt::Key_X, Qt::AltModifier);
+        QVERIFY(exit->isDown());
+        manager->findChild<QPushButton*>(QStringLiteral("Editrec"))->click();
+        QVERIFY(QTest::qWaitFor([exit] { return !exit->isDown(); }, 2000));
+        settle();
+        auto* entry = frame.findChild<QWidget*>(QStringLiteral("FundRecordEntry"));
+        QVERIFY(manager && entry && entry->isVisible());
+        QVERIFY(!menuShown(frame));
+
+        frame.unloadWindow(manager);
+        settle();
+        QVERIFY(manager.isNull());
+        entry->findChild<QPushButton*>(QStringLiteral("EExit"))->click();
+        settle();
+        QVERIFY(menuShown(frame));
+    }
+
     void theMenuButtonsAnswerTheirKeys()
     {
         test::TestProgram program;
