@@ -26,6 +26,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -721,8 +722,18 @@ private:
             name = pick(names);
         } else {
             const QStringList files = QDir(filesDir_).entryList(QDir::Files, QDir::Name);
-            if (!files.isEmpty())
-                name = files.at(below(int(files.size())));
+            // Mostly a file of the kind asked for (a sample, whole or cut
+            // short), so the windows behind an opened file get input too.
+            static const QRegularExpression extension(QStringLiteral("\\*\\.(\\w+)"));
+            const QRegularExpressionMatch wanted = extension.match(dialog->selectedNameFilter());
+            QStringList fitting;
+            if (wanted.hasMatch())
+                for (const QString& file : files)
+                    if (file.endsWith(QLatin1Char('.') + wanted.captured(1), Qt::CaseInsensitive))
+                        fitting << file;
+            const QStringList& from = !fitting.isEmpty() && chance(75) ? fitting : files;
+            if (!from.isEmpty())
+                name = from.at(below(int(from.size())));
         }
         if (name.isEmpty()) {
             dialog->reject();
