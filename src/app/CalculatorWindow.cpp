@@ -147,11 +147,7 @@ void CalculatorWindow::startCalculation()
 
 void CalculatorWindow::showRows(int rows, const std::vector<std::string>& cells)
 {
-    std::vector<QString> texts;
-    texts.reserve(cells.size());
-    for (const auto& text : cells)
-        texts.push_back(qs(text));
-    grid_->cells().setDataRows(rows, texts);
+    grid_->cells().setDataRows(rows, cells);
     grid_->scrollToTop();
     grid_->setCurrentCell(1, 0);
 }

@@ -1,9 +1,11 @@
 #include "app/FileDirectory.h"
 
 #include "app/app_state.h"
+#include "app/AtomicSave.h"
 #include "app/Dialogs.h"
 #include "app/file_requests.h"
 #include "app/QtText.h"
+#include "app/WaitCursor.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -73,6 +75,28 @@ void FileDirectory(AppState& state, Dialogs& dialogs)
         return;
     }
     state.ChosenFile = ss(chosen);
+}
+
+std::string chooseFilePath(AppState& state, Dialogs& dialogs, int code)
+{
+    state.FileAction = code;
+    FileDirectory(state, dialogs);
+    std::string chosen = state.FileAction == FileCancelled ? std::string() : state.ChosenFile;
+    state.FileAction = 0;
+    state.ChosenFile.clear();
+    return chosen;
+}
+
+bool saveDataFile(Dialogs& dialogs, const std::string& path, const std::string& contents, int failureMessage)
+{
+    const Result<void> saved = [&] {
+        const WaitCursor wait;
+        return saveAtomically(qs(path), QByteArray::fromStdString(contents));
+    }();
+    if (!saved)
+        dialogs.messageWithCause(failureMessage, QStringLiteral("%1: %2. A file already there is unchanged.")
+                                                     .arg(QDir::toNativeSeparators(qs(path)), qs(saved.reason())));
+    return static_cast<bool>(saved);
 }
 
 } // namespace fiscalia

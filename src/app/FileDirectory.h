@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include <string>
+
 namespace fiscalia {
 
 struct AppState;
@@ -21,5 +23,14 @@ void FileDirectory(AppState& state, Dialogs& dialogs);
 // `lastPathOfKind`, the file of this kind opened or saved last. Empty when
 // the user cancelled.
 QString chooseFileToSave(Dialogs& dialogs, const FileRequest& request, const QString& lastPathOfKind);
+
+// FileDirectory for request `code`, FileAction and ChosenFile put back
+// afterwards: the full path chosen, or empty when the user cancelled.
+std::string chooseFilePath(AppState& state, Dialogs& dialogs, int code);
+
+// Writes a data file whole or not at all (the wait cursor showing). On a
+// failure, message `failureMessage` with the path and the system's reason,
+// and false: the work is still unsaved.
+bool saveDataFile(Dialogs& dialogs, const std::string& path, const std::string& contents, int failureMessage);
 
 } // namespace fiscalia

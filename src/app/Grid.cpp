@@ -71,6 +71,15 @@ void GridModel::fill(int row1, int col1, int row2, int col2, const QString& text
         emit dataChanged(index(std::max(row1, 1) - 1, col1), index(row2 - 1, col2));
 }
 
+void GridModel::setDataRows(int rows, const std::vector<std::string>& cells)
+{
+    std::vector<QString> texts;
+    texts.reserve(cells.size());
+    for (const std::string& text : cells)
+        texts.push_back(qs(text));
+    setDataRows(rows, texts);
+}
+
 void GridModel::setDataRows(int rows, const std::vector<QString>& cells)
 {
     beginResetModel();

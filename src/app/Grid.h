@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace fiscalia {
@@ -31,6 +32,8 @@ public:
     // Replaces all data rows (1 ...) in one reset; `cells` holds rows of
     // gridCols() texts each, short rows padded with empty cells.
     void setDataRows(int rows, const std::vector<QString>& cells);
+    // The same from the engine's texts (UTF-8).
+    void setDataRows(int rows, const std::vector<std::string>& cells);
     void setAlignment(int col, Qt::Alignment alignment);
     // Whether column 0 looks fixed (the row labels of a table) or like the
     // other columns (names typed into a statement).

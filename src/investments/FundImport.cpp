@@ -81,11 +81,7 @@ FundImport::FundImport(const ImportPreview& preview, const QString& fileName, co
     const std::vector<std::string> texts = importGridCells(preview, symbols, [](const Date& date) {
         return ss(toShortDate(date));
     });
-    std::vector<QString> cells;
-    cells.reserve(texts.size());
-    for (const std::string& text : texts)
-        cells.push_back(qs(text));
-    grid_->cells().setDataRows(static_cast<int>(preview.lines.size()) + 1, cells);
+    grid_->cells().setDataRows(static_cast<int>(preview.lines.size()) + 1, texts);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setAccessibleName(QStringLiteral("Lines of the file"));
     // Every column in view (the columns have widened for their texts) as

@@ -1,13 +1,13 @@
 #include "investments/FundMenu.h"
 
 #include "app/app_state.h"
-#include "app/AtomicSave.h"
 #include "app/Dialogs.h"
 #include "app/FileDirectory.h"
 #include "app/file_requests.h"
 #include "app/HelpViewer.h"
 #include "app/QtText.h"
 #include "app/safe_read.h"
+#include "app/WaitCursor.h"
 #include "investments/FundChoose.h"
 #include "investments/FundCurrValue.h"
 #include "investments/FundImport.h"
@@ -17,8 +17,6 @@
 #include "investments/fund_file.h"
 #include "investments/fund_import.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -128,6 +126,17 @@ bool FundMenu::databaseEmpty() const
     return state_.Funds.RecordTable[1].type.empty();
 }
 
+namespace {
+
+Result<FundState> readDatabase(const std::string& path)
+{
+    const WaitCursor wait;
+    const Result<std::string> text = readFileSafely(path);
+    return text ? parseFundFile(*text) : Result<FundState>(Failure{text.reason()});
+}
+
+} // namespace
+
 void FundMenu::openFile()
 {
     FundState& db = state_.Funds;
@@ -135,16 +144,9 @@ void FundMenu::openFile()
     if (db.DatabaseChanged == 1 && db.RecordCount > 0 && dialogs_.question(3))
         return;
     shell_.hideWindow(this);
-    state_.FileAction = 1;
-    FileDirectory(state_, dialogs_);
-    const std::string path = state_.FileAction == FileCancelled ? std::string() : state_.ChosenFile;
-    state_.FileAction = 0;
-    state_.ChosenFile.clear();
+    const std::string path = chooseFilePath(state_, dialogs_, 1);
     if (!path.empty()) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const Result<std::string> text = readFileSafely(path);
-        Result<FundState> file = text ? parseFundFile(*text) : Result<FundState>(Failure{text.reason()});
-        QApplication::restoreOverrideCursor();
+        Result<FundState> file = readDatabase(path);
         if (file) {
             db = std::move(*file);
             state_.CurrentFileName = fileNamePart(path);
@@ -160,15 +162,6 @@ void FundMenu::openFile()
 }
 
 namespace {
-
-// The wait cursor while a file is read, put back however the reading ends.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 std::optional<Date> readShortDate(const std::string& written)
 {
@@ -227,25 +220,13 @@ void FundMenu::saveFile()
     if (db.RecordCount == 0) {
         dialogs_.message(15); // "No Records."
     } else {
-        state_.FileAction = 2;
-        FileDirectory(state_, dialogs_);
-        const std::string path = state_.FileAction == FileCancelled ? std::string() : state_.ChosenFile;
-        state_.FileAction = 0;
-        state_.ChosenFile.clear();
-        if (!path.empty()) {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            const Result<void> saved = saveAtomically(qs(path), QByteArray::fromStdString(serializeFundFile(db)));
-            QApplication::restoreOverrideCursor();
-            if (saved) {
-                state_.CurrentFileName = fileNamePart(path);
-                state_.CurrentFilePath = path;
-                db.DatabaseChanged = 0;
-            } else {
-                // "Bad filename, ...", with the real cause; the changes are
-                // still unsaved, so leaving still asks.
-                dialogs_.messageWithCause(25, tr("%1: %2. A file already there is unchanged.")
-                                                  .arg(QDir::toNativeSeparators(qs(path)), qs(saved.reason())));
-            }
+        // On a failure "Bad filename, ..." with the real cause; the changes
+        // are still unsaved, so leaving still asks.
+        const std::string path = chooseFilePath(state_, dialogs_, 2);
+        if (!path.empty() && saveDataFile(dialogs_, path, serializeFundFile(db), 25)) {
+            state_.CurrentFileName = fileNamePart(path);
+            state_.CurrentFilePath = path;
+            db.DatabaseChanged = 0;
         }
     }
     shell_.showWindow(this);
@@ -320,10 +301,9 @@ void FundMenu::sortRecords()
     for (auto& row : db.FundValueTable)
         row = {};
     info_->setText(QStringLiteral(" Sorting Funds and Records. "));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     sortFundsByName(db);
     sortRecordsByDate(db);
-    QApplication::restoreOverrideCursor();
 }
 
 bool FundMenu::mayClose()

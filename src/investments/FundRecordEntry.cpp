@@ -625,11 +625,7 @@ void FundRecordEntry::showRecords()
     }
     const RecordsGrid rows = recordsGrid(db, db.FundShown, state_.CurrencySymbol, state_.Symbols,
                                          [](const Date& date) { return ss(toShortDate(date)); });
-    std::vector<QString> cells;
-    cells.reserve(rows.cells.size());
-    for (const auto& text : rows.cells)
-        cells.push_back(qs(text));
-    grid_->cells().setDataRows(rows.rows, cells);
+    grid_->cells().setDataRows(rows.rows, rows.cells);
     db.AverageCost = rows.averageCost;
 }
 

@@ -8,6 +8,7 @@
 #include "app/PrinterOutput.h"
 #include "app/QtText.h"
 #include "app/TableExport.h"
+#include "app/WaitCursor.h"
 #include "app/WindowLayout.h"
 #include "graphs/GraphsAll.h"
 #include "investments/fund_reports.h"
@@ -70,13 +71,16 @@ FundTable::FundTable(const ToolContext& context, std::function<void()> backToMen
     grid_->setFocus();
 }
 
-void FundTable::fillGrid(const TableTexts& table)
+void FundTable::showTable(const TableTexts& table, int figureColumnTwips)
 {
-    std::vector<QString> cells;
-    cells.reserve(table.cells.size());
-    for (const auto& text : table.cells)
-        cells.push_back(qs(text));
-    grid_->cells().setDataRows(table.rows, cells);
+    grid_->setCols(table.cols);
+    for (int c = 0; c < table.cols; ++c) {
+        grid_->setText(0, c, qs(table.headings[static_cast<std::size_t>(c)]));
+        grid_->setColWidthTwips(c, c == 0 ? 2000 : figureColumnTwips);
+        grid_->setColAlignment(c, c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+    }
+    grid_->cells().setDataRows(table.rows, table.cells);
+    lastTableRow_ = grid_->cells().lastFilledRow();
     // Every column in view: the frame grows rather than hide one.
     int width = grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth();
     for (int c = 0; c < table.cols; ++c)
@@ -87,7 +91,7 @@ void FundTable::fillGrid(const TableTexts& table)
 void FundTable::showCurrentValues()
 {
     const FundState& db = state_.Funds;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     shell_.setFrameCaption(QStringLiteral(" Current Value of all Funds"));
     setWindowTitle(QStringLiteral("Current Value of all Funds"));
     // The money-weighted return of each fund and of all, to today.
@@ -96,43 +100,25 @@ void FundTable::showCurrentValues()
     for (int f = 1; f <= db.FundCount; ++f)
         returns[static_cast<std::size_t>(f)] = annualReturn(db, f, today);
     returns[AllRecordsSlot] = annualReturn(db, AllRecordsSlot, today);
-    const TableTexts table = currentValueTable(db, returns, state_.CurrencySymbol, state_.Symbols);
-    grid_->setCols(table.cols);
-    for (int c = 0; c < table.cols; ++c) {
-        grid_->setText(0, c, qs(table.headings[static_cast<std::size_t>(c)]));
-        grid_->setColWidthTwips(c, c == 0 ? 2000 : 1150);
-        grid_->setColAlignment(c, c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-    }
-    fillGrid(table);
+    showTable(currentValueTable(db, returns, state_.CurrencySymbol, state_.Symbols), 1150);
     grid_->setAccessibleName(QStringLiteral("Current value of all funds"));
     grid_->enableExport({dialogs_, state_.LastExportFile, QStringLiteral("Current Value of all Funds.csv")});
-    lastTableRow_ = grid_->cells().lastFilledRow();
-    QApplication::restoreOverrideCursor();
 }
 
 void FundTable::showRecords()
 {
     FundState& db = state_.Funds;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     const RecordsTable records =
         recordsTable(db, db.ActiveFund, state_.CurrencySymbol, state_.Symbols, &shortDate);
     shell_.setFrameCaption(qs(records.caption));
     setWindowTitle(qs(records.caption));
     db.AverageCost = records.averageCost;
-    const TableTexts& table = records.table;
-    grid_->setCols(table.cols);
-    for (int c = 0; c < table.cols; ++c) {
-        grid_->setText(0, c, qs(table.headings[static_cast<std::size_t>(c)]));
-        grid_->setColWidthTwips(c, c == 0 ? 2000 : 1250);
-        grid_->setColAlignment(c, c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-    }
-    fillGrid(table);
+    showTable(records.table, 1250);
     grid_->setAccessibleName(QStringLiteral("Records of ") + qs(records.caption));
     grid_->enableExport({dialogs_, state_.LastExportFile, qs(records.caption) + QStringLiteral(".csv")});
-    lastTableRow_ = grid_->cells().lastFilledRow();
     // The valuation is offered for one fund only.
     graph_->setVisible(db.ActiveFund != AllRecordsSlot);
-    QApplication::restoreOverrideCursor();
 }
 
 void FundTable::graphOrValue()

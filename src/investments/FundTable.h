@@ -32,7 +32,9 @@ public:
     const std::string& trailer() const { return trailer_; }
 
 private:
-    void fillGrid(const TableTexts& table);
+    // A table's headings, column widths (the names 2000 twips, the figures
+    // `figureColumnTwips`) and rows.
+    void showTable(const TableTexts& table, int figureColumnTwips);
     void showCurrentValues();
     void showRecords();
     void valueFund();

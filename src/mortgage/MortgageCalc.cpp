@@ -414,11 +414,7 @@ void MortgageCalc::calculate()
 
     const ScheduleGrid cells = scheduleGrid(result, run.input, shortDate);
     grid_->setText(0, 0, qs(cells.column0Heading));
-    std::vector<QString> texts;
-    texts.reserve(cells.cells.size());
-    for (const auto& text : cells.cells)
-        texts.push_back(qs(text));
-    grid_->cells().setDataRows(cells.rows, texts);
+    grid_->cells().setDataRows(cells.rows, cells.cells);
     grid_->scrollToTop();
 
     st.ReportLines[1] = result.reportLine1;
@@ -483,13 +479,7 @@ std::string& MortgageCalc::rememberedFile()
 
 std::string MortgageCalc::chooseFile(bool save)
 {
-    AppState& st = state_;
-    st.FileAction = (loanMode_ == 2 ? 7 : 5) + (save ? 1 : 0);
-    FileDirectory(st, dialogs_);
-    std::string chosen = st.FileAction == FileCancelled ? std::string() : st.ChosenFile;
-    st.FileAction = 0;
-    st.ChosenFile.clear();
-    return chosen;
+    return chooseFilePath(state_, dialogs_, (loanMode_ == 2 ? 7 : 5) + (save ? 1 : 0));
 }
 
 void MortgageCalc::applyFile(const MortgageFile& file)

@@ -1,10 +1,10 @@
 #include "networth/NetWorthCalc.h"
 
 #include "app/app_state.h"
-#include "app/AtomicSave.h"
 #include "app/calc_error.h"
 #include "app/Dialogs.h"
 #include "app/FileDirectory.h"
+#include "app/WaitCursor.h"
 #include "app/file_requests.h"
 #include "app/FundCurValInput.h"
 #include "app/Grid.h"
@@ -17,7 +17,6 @@
 #include "networth/net_worth_report.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -246,11 +245,7 @@ void NetWorthCalc::showStatement()
         const auto texts = netGridTexts(list(side), count(side), side.assets ? "Total Assets" : "Total Liabilities",
                                         side.assets ? nw.Totals.assets : nw.Totals.liabilities,
                                         state_.CurrencySymbol, state_.Symbols);
-        std::vector<QString> cells;
-        cells.reserve(texts.size());
-        for (const auto& text : texts)
-            cells.push_back(qs(text));
-        side.grid->cells().setDataRows(NetGridRows, cells);
+        side.grid->cells().setDataRows(NetGridRows, texts);
         side.grid->setCurrentCell(row, col); // back to the remembered cell
     }
     net_->setText(qs(netWorthText(nw.Totals.netWorth, state_.CurrencySymbol, state_.Symbols)));
@@ -286,6 +281,27 @@ void NetWorthCalc::insertLine(int sideIndex)
     side.grid->setFocus();
 }
 
+namespace {
+
+// The statement of a file, calculated as the window shows it.
+Result<NetCalculation> readStatement(const std::string& path)
+{
+    const WaitCursor wait;
+    const Result<std::string> text = readFileSafely(path);
+    if (!text)
+        return Failure{text.reason()};
+    const Result<NetStatement> file = parseNetWorthFile(*text);
+    if (!file)
+        return Failure{file.reason()};
+    try {
+        return calculateNetWorth(*file);
+    } catch (const CalcError&) {
+        return Failure{"a value is too large to be totalled"};
+    }
+}
+
+} // namespace
+
 void NetWorthCalc::openFile()
 {
     hideQuickHelp();
@@ -295,24 +311,9 @@ void NetWorthCalc::openFile()
     if (nw.NetChanged == 1 && (hasLines(s.AssetList) || hasLines(s.LiabilityList)) && dialogs_.question(3))
         return;
     shell_.hideWindow(this);
-    state_.FileAction = 3;
-    FileDirectory(state_, dialogs_);
-    const std::string path = state_.FileAction == FileCancelled ? std::string() : state_.ChosenFile;
-    state_.FileAction = 0;
-    state_.ChosenFile.clear();
+    const std::string path = chooseFilePath(state_, dialogs_, 3);
     if (!path.empty()) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const Result<std::string> text = readFileSafely(path);
-        Result<NetStatement> file = text ? parseNetWorthFile(*text) : Result<NetStatement>(Failure{text.reason()});
-        std::optional<NetCalculation> loaded;
-        if (file) {
-            try {
-                loaded = calculateNetWorth(*file);
-            } catch (const CalcError&) {
-                file = Failure{"a value is too large to be totalled"};
-            }
-        }
-        QApplication::restoreOverrideCursor();
+        const Result<NetCalculation> loaded = readStatement(path);
         if (loaded) {
             nw.Statement = loaded->statement;
             nw.Totals = loaded->totals;
@@ -324,7 +325,7 @@ void NetWorthCalc::openFile()
         } else {
             // "File not found or wrong format. ...", with what was wrong; the
             // statement in memory stays as it was.
-            dialogs_.messageWithCause(13, qs(file.reason()));
+            dialogs_.messageWithCause(13, qs(loaded.reason()));
         }
     }
     shell_.showWindow(this);
@@ -340,26 +341,13 @@ void NetWorthCalc::saveFile()
         shell_.showWindow(this);
         return;
     }
-    state_.FileAction = 4;
-    FileDirectory(state_, dialogs_);
-    const std::string path = state_.FileAction == FileCancelled ? std::string() : state_.ChosenFile;
-    state_.FileAction = 0;
-    state_.ChosenFile.clear();
-    if (!path.empty()) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const Result<void> saved =
-            saveAtomically(qs(path), QByteArray::fromStdString(serializeNetWorthFile(nw.Statement)));
-        QApplication::restoreOverrideCursor();
-        if (saved) {
-            state_.CurrentFileName = fileNamePart(path);
-            state_.CurrentFilePath = path;
-            nw.NetChanged = 0;
-        } else {
-            // "Bad Filename. ...", with the real cause; the statement is
-            // still unsaved, so leaving still asks.
-            dialogs_.messageWithCause(14, tr("%1: %2. A file already there is unchanged.")
-                                              .arg(QDir::toNativeSeparators(qs(path)), qs(saved.reason())));
-        }
+    // On a failure "Bad Filename. ..." with the real cause; the statement
+    // is still unsaved, so leaving still asks.
+    const std::string path = chooseFilePath(state_, dialogs_, 4);
+    if (!path.empty() && saveDataFile(dialogs_, path, serializeNetWorthFile(nw.Statement), 14)) {
+        state_.CurrentFileName = fileNamePart(path);
+        state_.CurrentFilePath = path;
+        nw.NetChanged = 0;
     }
     shell_.showWindow(this);
 }
