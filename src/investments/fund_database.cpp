@@ -25,16 +25,6 @@ constexpr Currency HalfCent = Currency::fromRaw(50);
 
 std::size_t at(int slot) { return static_cast<std::size_t>(slot); }
 
-// The counts index the tables; a count outside them is a damaged database.
-void checkCounts(const FundState& db)
-{
-    if (db.RecordCount < 0 || db.RecordCount > RecordLimit
-        || static_cast<std::size_t>(db.RecordCount) >= db.RecordTable.size())
-        throw CalcError("record count outside the record table");
-    if (db.FundCount < 0 || db.FundCount > FundLimit || static_cast<std::size_t>(db.FundCount) >= db.FundList.size())
-        throw CalcError("fund count outside the fund list");
-}
-
 bool isFund(const FundRecord& record, int fund) { return record.fund == Currency::fromInt(fund); }
 
 // The sign blank of a positive count, as numbers are shown in texts.
@@ -140,6 +130,15 @@ FundRecord storeRecord(TransactionType type, const EntryValues& v, int fund, con
     return r;
 }
 
+void checkDatabaseCounts(const FundState& db)
+{
+    if (db.RecordCount < 0 || db.RecordCount > RecordLimit
+        || static_cast<std::size_t>(db.RecordCount) >= db.RecordTable.size())
+        throw CalcError("record count outside the record table");
+    if (db.FundCount < 0 || db.FundCount > FundLimit || static_cast<std::size_t>(db.FundCount) >= db.FundList.size())
+        throw CalcError("fund count outside the fund list");
+}
+
 FundState emptyFundDatabase()
 {
     FundState db;
@@ -151,7 +150,7 @@ std::string fundNumberText(int slot) { return signedCount(slot); }
 
 void sortRecordsByDate(FundState& db)
 {
-    checkCounts(db);
+    checkDatabaseCounts(db);
     const int n = db.RecordCount;
     for (int gap = n / 2; gap > 0; gap /= 2) {
         for (int i = gap + 1; i <= n; ++i) {
@@ -169,7 +168,7 @@ void sortRecordsByDate(FundState& db)
 
 void sortFundsByName(FundState& db)
 {
-    checkCounts(db);
+    checkDatabaseCounts(db);
     const int n = db.FundCount;
     for (int gap = n / 2; gap > 0; gap /= 2) {
         for (int i = gap + 1; i <= n; ++i) {
@@ -184,7 +183,7 @@ void sortFundsByName(FundState& db)
 
 bool addFund(FundState& db, const std::string& name)
 {
-    checkCounts(db);
+    checkDatabaseCounts(db);
     if (db.FundCount >= FundLimit)
         return false;
     db.FundCount += 1;
@@ -194,7 +193,7 @@ bool addFund(FundState& db, const std::string& name)
 
 bool removeRecord(FundState& db, int record)
 {
-    checkCounts(db);
+    checkDatabaseCounts(db);
     if (record < 1 || record > db.RecordCount)
         return false;
     for (int r = record; r < db.RecordCount; ++r)
@@ -207,7 +206,7 @@ bool removeRecord(FundState& db, int record)
 
 bool removeFund(FundState& db, int fund)
 {
-    checkCounts(db);
+    checkDatabaseCounts(db);
     if (fund < 1 || fund > db.FundCount || recordCountOfFund(db, fund) > 0)
         return false;
     for (int f = fund; f < db.FundCount; ++f) {
@@ -226,7 +225,7 @@ bool removeFund(FundState& db, int fund)
 
 std::vector<int> recordsOfFund(const FundState& db, int fund)
 {
-    checkCounts(db);
+    checkDatabaseCounts(db);
     std::vector<int> slots;
     for (int r = 1; r <= db.RecordCount; ++r)
         if (isFund(db.RecordTable[at(r)], fund))
@@ -238,7 +237,7 @@ int recordCountOfFund(const FundState& db, int fund) { return static_cast<int>(r
 
 int firstEmptyFund(const FundState& db)
 {
-    checkCounts(db);
+    checkDatabaseCounts(db);
     for (int f = 1; f <= db.FundCount; ++f) {
         const FundSlot& slot = db.FundList[at(f)];
         if (slot.name.empty())

@@ -43,6 +43,9 @@ FundRecord storeRecord(TransactionType type, const EntryValues& values, int fund
 
 // The empty database: every slot cleared, slot 31 "All Records" / "31".
 FundState emptyFundDatabase();
+// Throws CalcError when the record or fund count lies outside its table (a
+// damaged database), before anything indexes the tables by them.
+void checkDatabaseCounts(const FundState& db);
 // The number text of a fund slot: " 3".
 std::string fundNumberText(int slot);
 

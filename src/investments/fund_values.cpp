@@ -33,11 +33,7 @@ std::size_t at(int slot) { return static_cast<std::size_t>(slot); }
 // is a damaged database.
 void checkTables(const FundState& db)
 {
-    if (db.RecordCount < 0 || db.RecordCount > RecordLimit
-        || static_cast<std::size_t>(db.RecordCount) >= db.RecordTable.size())
-        throw CalcError("record count outside the record table");
-    if (db.FundCount < 0 || db.FundCount > FundLimit || static_cast<std::size_t>(db.FundCount) >= db.FundList.size())
-        throw CalcError("fund count outside the fund list");
+    checkDatabaseCounts(db);
     if (db.FundValueTable.size() < static_cast<std::size_t>(FundSlots) || db.FundList.size() < static_cast<std::size_t>(FundSlots))
         throw CalcError("fund value table too small");
 }

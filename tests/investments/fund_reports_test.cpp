@@ -1,5 +1,6 @@
 #include "app/calc_error.h"
 #include "investments/fund_database.h"
+#include "fund_builder.h"
 #include "investments/fund_reports.h"
 
 #include <gtest/gtest.h>
@@ -7,11 +8,9 @@
 #include <array>
 
 using namespace fiscalia;
+using namespace fiscalia::test;
 
 namespace {
-
-Currency c(const char* text) { return *Currency::read(text); }
-Date d(const char* iso) { return *Date::fromIso(iso); }
 
 // A fixed short date (m/d/yyyy), so no printout depends on the locale.
 std::string shortDate(const Date& date)
@@ -19,33 +18,6 @@ std::string shortDate(const Date& date)
     return std::to_string(date.month()) + "/" + std::to_string(date.day()) + "/" + std::to_string(date.year());
 }
 
-using T = TransactionType;
-
-struct Entry {
-    int fund;
-    T type;
-    const char* date;
-    const char* price = "0";
-    const char* shares = "0";
-    const char* commission = "0";
-    const char* cashDividend = "0";
-};
-
-// A database of the named funds and the records stored from the entries,
-// in the order given.
-FundState database(std::initializer_list<const char*> funds, std::initializer_list<Entry> entries)
-{
-    FundState db = emptyFundDatabase();
-    for (const char* name : funds)
-        EXPECT_TRUE(addFund(db, name));
-    for (const Entry& e : entries) {
-        db.RecordCount += 1;
-        db.RecordTable[static_cast<std::size_t>(db.RecordCount)] =
-            storeRecord(e.type, {c(e.price), c(e.shares), c(e.commission), c(e.cashDividend)}, e.fund, d(e.date),
-                        db.RecordCount);
-    }
-    return db;
-}
 
 // Row `row` of the current value table: shares, book cost, price, current
 // total, gain, gain %.
