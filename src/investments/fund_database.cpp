@@ -313,6 +313,21 @@ std::string databaseInfo(const std::string& fileName, int fundCount, int recordC
     return " " + fileName + "    " + counts;
 }
 
+std::array<std::string, 8> recordTexts(const FundRecord& record, const NumberSymbols& symbols,
+                                       const std::function<std::string(const Date&)>& shortDate)
+{
+    auto shares = [&](const Currency& value) { return formatNumber(value, "####,,###.0000", symbols); };
+    auto money = [&](const Currency& value) { return formatNumber(value, "####,,###.00", symbols); };
+    return {describeRecordType(record),
+            shortDate ? shortDate(record.date) : record.date.toIso(),
+            shares(record.price),
+            shares(record.shares),
+            money(record.commission),
+            money(dividendSharesValue(record)),
+            money(record.cashDividend),
+            money(record.bookValue)};
+}
+
 RecordsGrid recordsGrid(const FundState& db, int fund, const std::string& currencySymbol,
                         const NumberSymbols& symbols, const std::function<std::string(const Date&)>& shortDate)
 {
@@ -332,14 +347,9 @@ RecordsGrid recordsGrid(const FundState& db, int fund, const std::string& curren
     for (int k = 1; k <= count; ++k) {
         const FundRecord& record = db.RecordTable[at(records[at(k - 1)])];
         cell(k, 0) = formatNumber(static_cast<double>(k), "####", symbols);
-        cell(k, 1) = describeRecordType(record);
-        cell(k, 2) = shortDate ? shortDate(record.date) : record.date.toIso();
-        cell(k, 3) = shares(record.price);
-        cell(k, 4) = shares(record.shares);
-        cell(k, 5) = money(record.commission);
-        cell(k, 6) = money(dividendSharesValue(record));
-        cell(k, 7) = money(record.cashDividend);
-        cell(k, 8) = money(record.bookValue);
+        const auto texts = recordTexts(record, symbols, shortDate);
+        for (std::size_t c = 0; c < texts.size(); ++c)
+            cell(k, static_cast<int>(c) + 1) = texts[c];
     }
 
     const FundSums sums = fundSums(db, fund);

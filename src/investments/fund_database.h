@@ -2,6 +2,7 @@
 #include "app/number_format.h"
 #include "investments/fund_state.h"
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -98,6 +99,12 @@ Currency averageCost(const Currency& shares, const Currency& bookValue);
 // ShowDatabaseInfo's text: " None ", or the file name and the counts
 // (" Growth.kvs    Funds = 3    Records = 45 ").
 std::string databaseInfo(const std::string& fileName, int fundCount, int recordCount);
+
+// A record as the grids show it: type, date (`shortDate`, or ISO without
+// it), price, shares, commission, value of dividend shares, cash dividend
+// and book value.
+std::array<std::string, 8> recordTexts(const FundRecord& record, const NumberSymbols& symbols,
+                                       const std::function<std::string(const Date&)>& shortDate);
 
 // The records grid of a fund: 13 rows, or the fund's records + 4 when it
 // has more than 9, the heading row included; the k-th record of the fund on

@@ -395,14 +395,9 @@ RecordsTable recordsTable(const FundState& db, int fund, const std::string& curr
     auto writeFund = [&](int f, int row) {
         for (int r : recordsOfFund(db, f)) {
             const FundRecord& record = db.RecordTable[at(r)];
-            cell(row, 0) = describeRecordType(record);
-            cell(row, 1) = shortDate ? shortDate(record.date) : record.date.toIso();
-            cell(row, 2) = shares(record.price);
-            cell(row, 3) = shares(record.shares);
-            cell(row, 4) = money(record.commission);
-            cell(row, 5) = money(dividendSharesValue(record));
-            cell(row, 6) = money(record.cashDividend);
-            cell(row, 7) = money(record.bookValue);
+            const auto texts = recordTexts(record, symbols, shortDate);
+            for (std::size_t c = 0; c < texts.size(); ++c)
+                cell(row, static_cast<int>(c)) = texts[c];
             ++row;
         }
         // `row` is now the row after the last record (or after the heading).
