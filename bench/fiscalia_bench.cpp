@@ -69,13 +69,24 @@ StartOptions quietStart(const QTemporaryDir& dir, SilentDialogs& dialogs)
     return options;
 }
 
-void calculateWithGrid(benchmark::State& state, Frequency frequency)
-{
+// Such a frame, shown, with the tool of a Menu button open (none when null).
+struct QuietFrame {
     QTemporaryDir dir;
     SilentDialogs dialogs;
-    MDIContainer frame(quietStart(dir, dialogs));
-    frame.show();
-    frame.menu()->button(QStringLiteral("Canadian"))->click();
+    MDIContainer frame{quietStart(dir, dialogs)};
+
+    explicit QuietFrame(const char* menuButton = nullptr)
+    {
+        frame.show();
+        if (menuButton)
+            frame.menu()->button(QString::fromLatin1(menuButton))->click();
+    }
+};
+
+void calculateWithGrid(benchmark::State& state, Frequency frequency)
+{
+    QuietFrame quiet("Canadian");
+    MDIContainer& frame = quiet.frame;
     auto* calc = frame.findChild<MortgageCalc*>();
     AppState& st = frame.state();
     st.InputValues[1] = Currency::fromInt(250000);
@@ -122,11 +133,8 @@ BENCHMARK(savingsEngine)->Unit(benchmark::kMicrosecond);
 
 void savingsWithGrid(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    SilentDialogs dialogs;
-    MDIContainer frame(quietStart(dir, dialogs));
-    frame.show();
-    frame.menu()->button(QStringLiteral("Savings"))->click();
+    QuietFrame quiet("Savings");
+    MDIContainer& frame = quiet.frame;
     auto* calc = frame.findChild<SavingsCalc*>();
     AppState& st = frame.state();
     const SavingsInput in = largestSavings();
@@ -150,11 +158,8 @@ BENCHMARK(savingsWithGrid)->Unit(benchmark::kMillisecond);
 // A 50-year 401(k) plan and its grid.
 void plan401KWithGrid(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    SilentDialogs dialogs;
-    MDIContainer frame(quietStart(dir, dialogs));
-    frame.show();
-    frame.menu()->button(QStringLiteral("Plan401K"))->click();
+    QuietFrame quiet("Plan401K");
+    MDIContainer& frame = quiet.frame;
     auto* calc = frame.findChild<Plan401KCalc*>();
     frame.state().InputValues[8] = Currency::fromInt(50);
     auto* grid = calc->findChild<Grid*>(QStringLiteral("KGrid"));
@@ -170,10 +175,8 @@ BENCHMARK(plan401KWithGrid)->Unit(benchmark::kMillisecond);
 // Twenty-two compound growth comparisons, each added to the grid.
 void compoundRows(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    SilentDialogs dialogs;
-    MDIContainer frame(quietStart(dir, dialogs));
-    frame.show();
+    QuietFrame quiet;
+    MDIContainer& frame = quiet.frame;
     auto* grid = static_cast<Grid*>(nullptr);
     for (auto _ : state) {
         state.PauseTiming();
@@ -197,11 +200,8 @@ BENCHMARK(compoundRows)->Unit(benchmark::kMillisecond);
 // month never runs out, so all 50 years are worked month by month.
 void retirementWithGrid(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    SilentDialogs dialogs;
-    MDIContainer frame(quietStart(dir, dialogs));
-    frame.show();
-    frame.menu()->button(QStringLiteral("Retirement"))->click();
+    QuietFrame quiet("Retirement");
+    MDIContainer& frame = quiet.frame;
     auto* calc = frame.findChild<RetireCalc*>();
     calc->setUpOption(Withdrawal::FixedAmount);
     AppState& st = frame.state();
@@ -223,11 +223,8 @@ BENCHMARK(retirementWithGrid)->Unit(benchmark::kMillisecond);
 // calculated and shown in both grids.
 void netWorthFull(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    SilentDialogs dialogs;
-    MDIContainer frame(quietStart(dir, dialogs));
-    frame.show();
-    frame.menu()->button(QStringLiteral("NetWorth"))->click();
+    QuietFrame quiet("NetWorth");
+    MDIContainer& frame = quiet.frame;
     auto* calc = frame.findChild<NetWorthCalc*>();
     NetStatement& st = frame.state().NetWorth.Statement;
     for (std::size_t r = 1; r <= 30; ++r) {
@@ -281,11 +278,8 @@ BENCHMARK(fundFileLoadAndSort)->Unit(benchmark::kMillisecond);
 // 1004 rows filled and drawn.
 void fundRecordsGrid(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    SilentDialogs dialogs;
-    MDIContainer frame(quietStart(dir, dialogs));
-    frame.show();
-    frame.menu()->button(QStringLiteral("Manager"))->click();
+    QuietFrame quiet("Manager");
+    MDIContainer& frame = quiet.frame;
     FundState db = fullDatabase(1);
     sortRecordsByDate(db);
     frame.state().Funds = db;
@@ -309,11 +303,8 @@ BENCHMARK(fundRecordsGrid)->Unit(benchmark::kMillisecond);
 // values, every fund's annual return and the grid, filled and drawn.
 void currentValueTable(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    SilentDialogs dialogs;
-    MDIContainer frame(quietStart(dir, dialogs));
-    frame.show();
-    frame.menu()->button(QStringLiteral("Manager"))->click();
+    QuietFrame quiet("Manager");
+    MDIContainer& frame = quiet.frame;
     FundState& db = frame.state().Funds;
     db = fullDatabase(30);
     sortRecordsByDate(db);
@@ -337,11 +328,8 @@ BENCHMARK(currentValueTable)->Unit(benchmark::kMillisecond);
 // One fund's records table of 1000 records, built and drawn.
 void oneFundRecordsTable(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    SilentDialogs dialogs;
-    MDIContainer frame(quietStart(dir, dialogs));
-    frame.show();
-    frame.menu()->button(QStringLiteral("Manager"))->click();
+    QuietFrame quiet("Manager");
+    MDIContainer& frame = quiet.frame;
     FundState& db = frame.state().Funds;
     db = fullDatabase(1);
     sortRecordsByDate(db);
